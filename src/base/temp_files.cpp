@@ -20,7 +20,11 @@ std::string TempFolder() {
 }
 
 std::string MakeUniqueTempFile(const std::string& prefix, const std::string& suffix) {
-  std::string templ = TempFolder() + "/" + prefix + "XXXXXX" + suffix;
+  return MakeUniqueTempFileIn(TempFolder(), prefix, suffix);
+}
+
+std::string MakeUniqueTempFileIn(const std::string& folder, const std::string& prefix, const std::string& suffix) {
+  std::string templ = folder + "/" + prefix + "XXXXXX" + suffix;
   std::vector<char> buf(templ.begin(), templ.end());
   buf.push_back('\0');
   int fd = mkstemps(buf.data(), static_cast<int>(suffix.size()));

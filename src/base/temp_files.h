@@ -10,6 +10,8 @@ std::string TempFolder();
 // Creates an empty file with a unique name "<prefix>XXXXXX<suffix>" in the temporary folder and
 // answers its path; empty when no file could be created.
 std::string MakeUniqueTempFile(const std::string& prefix, const std::string& suffix);
+// The same in a given folder.
+std::string MakeUniqueTempFileIn(const std::string& folder, const std::string& prefix, const std::string& suffix);
 
 // Owns one temporary file and removes it when destroyed.
 class TTempFile {
@@ -26,6 +28,8 @@ class TTempFile {
   bool Empty() const { return path_.empty(); }
   // Removes the file now.
   void Remove();
+  // Gives up ownership: the file stays.
+  void Release() { path_.clear(); }
 
  private:
   std::string path_;

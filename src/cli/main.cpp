@@ -1,10 +1,40 @@
-#include <cstdio>
+// lapscope-cli: reads result files without a display and prints what the viewer would show.
 #include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_commands.h"
+
+namespace {
+
+const char kUsageText[] =
+    "usage: lapscope-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  info FILE   Reads a result file and prints, one item per line: format, version,\n"
+    "              version-text, constructor, encoding, meets (their number), errors\n"
+    "              (count, then each message indented) and warnings (likewise).\n"
+    "  --help      Shows this text.\n"
+    "\n"
+    "Exit status: 0 usable, 1 refused (the file has errors), 2 usage,\n"
+    "             3 file type not supported, 4 no meet in the file.\n";
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-    std::puts("usage: lapscope-cli COMMAND FILE");
-    return argc < 2 ? 2 : 0;
+  using namespace lapscope::cli;
+  if (argc < 2) {
+    std::cerr << kUsageText;
+    return ExitStatus::kUsage;
   }
-  return 2;
+  std::string command = argv[1];
+  std::vector<std::string> args(argv + 2, argv + argc);
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::cout << kUsageText;
+    return 0;
+  }
+  if (command == "info") return RunInfo(args, std::cout, std::cerr);
+  std::cerr << "lapscope-cli: unknown command: " << command << "\n\n" << kUsageText;
+  return ExitStatus::kUsage;
 }

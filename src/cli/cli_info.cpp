@@ -1,0 +1,45 @@
+#include <ostream>
+
+#include "base/qb_strings.h"
+#include "cli/cli_commands.h"
+#include "lenex/qb_lenex.h"
+
+namespace lapscope::cli {
+
+namespace {
+bool IsLenexFileType(const std::string& file) {
+  static const char* kExts[] = {".lef", ".xml", ".lxf", ".zip", ".snf", ".lxb", ".stf", ".fxl"};
+  std::string ext = qb::ExtractFileExtLower(file);
+  for (const char* e : kExts)
+    if (ext == e) return true;
+  return false;
+}
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() != 1) {
+    err << "usage: lapscope-cli info FILE\n";
+    return kUsage;
+  }
+  const std::string& file = args[0];
+  if (!IsLenexFileType(file)) {
+    err << "lapscope-cli: file type not supported: " << file << "\n";
+    return kNotSupported;
+  }
+  auto doc = lnx::ReadLenexDocument(file);
+  auto meets = doc->GetMeets();
+  out << "format: " << doc->GetFormatName() << "\n"
+      << "version: " << doc->GetVersion() << "\n"
+      << "version-text: " << doc->GetVersionText() << "\n"
+      << "constructor: " << doc->GetConstructorName() << " " << doc->GetConstructorVersion() << "\n"
+      << "encoding: " << static_cast<int>(doc->GetEncoding()) << "\n"
+      << "meets: " << meets->GetCount() << "\n";
+  out << "errors: " << doc->GetErrors().size() << "\n";
+  for (const auto& e : doc->GetErrors()) out << "  " << e << "\n";
+  out << "warnings: " << doc->GetWarnings().size() << "\n";
+  for (const auto& w : doc->GetWarnings()) out << "  " << w << "\n";
+  if (!doc->GetErrors().empty()) return kRefused;
+  return meets->GetCount() > 0 ? kUsable : kNoMeet;
+}
+
+}  // namespace lapscope::cli
