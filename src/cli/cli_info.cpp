@@ -38,8 +38,15 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   for (const auto& e : doc->GetErrors()) out << "  " << e << "\n";
   out << "warnings: " << doc->GetWarnings().size() << "\n";
   for (const auto& w : doc->GetWarnings()) out << "  " << w << "\n";
-  if (!doc->GetErrors().empty()) return kRefused;
-  return meets->GetCount() > 0 ? kUsable : kNoMeet;
+  if (!doc->GetErrors().empty()) {
+    err << "lapscope-cli: the file cannot be used (" << doc->GetErrors().size() << " errors): " << file << "\n";
+    return kRefused;
+  }
+  if (meets->GetCount() == 0) {
+    err << "lapscope-cli: the file holds no meet: " << file << "\n";
+    return kNoMeet;
+  }
+  return kUsable;
 }
 
 }  // namespace lapscope::cli

@@ -119,7 +119,8 @@ void DecodeLenexText(std::string_view raw, const TQbDeclaredEncoding& encoding, 
   else
     text = qb::Utf8OrWindows1252(v);  // UTF-8 declared or nothing declared
   if (entities) {
-    text = qb::ReplaceAll(text, "&amp;", "&");
+    // Repeated until none is left, so a doubly escaped "&amp;amp;" also ends as "&".
+    while (text.find("&amp;") != std::string::npos) text = qb::ReplaceAll(text, "&amp;", "&");
     text = qb::ReplaceAll(text, "&lt;", "<");
     text = qb::ReplaceAll(text, "&gt;", ">");
     text = qb::ReplaceAll(text, "&quot;", "\"");
