@@ -1,6 +1,7 @@
 #include "lenex/qb_id_ref_checker.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <unordered_set>
 
 #include "base/qb_strings.h"
@@ -54,22 +55,57 @@ bool HasRealAgeGroups(const ElementList& groups) {
   return groups.size() == 1 && IsBoundedAgeGroup(*groups[0]);
 }
 
+// The elements ordered by a text key computed once per element (stable for equal keys).
+template <class KeyOf>
+ElementList SortedBy(const ElementList& elements, KeyOf keyOf) {
+  std::vector<std::pair<std::string, const IQbXmlElement*>> keyed;
+  keyed.reserve(elements.size());
+  for (auto* e : elements) keyed.emplace_back(keyOf(*e), e);
+  std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  ElementList sorted;
+  sorted.reserve(keyed.size());
+  for (auto& k : keyed) sorted.push_back(k.second);
+  return sorted;
+}
+
+// The keys "12." (event), "12.none" (event without real age groups) and "12.3" (event and
+// age group), kept as numbers.
+class EventKeys {
+ public:
+  void Clear() {
+    events_.clear();
+    withoutGroups_.clear();
+    groups_.clear();
+  }
+  bool AddEvent(int event) { return events_.insert(event).second; }
+  void AddWithoutGroups(int event) { withoutGroups_.insert(event); }
+  bool AddGroup(int event, int group) { return groups_.insert(Pair(event, group)).second; }
+  bool HasEvent(int event) const { return events_.count(event) > 0; }
+  bool AcceptsGroup(int event, int group) const {
+    return groups_.count(Pair(event, group)) > 0 || withoutGroups_.count(event) > 0;
+  }
+
+ private:
+  static std::uint64_t Pair(int event, int group) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(event)) << 32) | static_cast<std::uint32_t>(group);
+  }
+  std::unordered_set<int> events_, withoutGroups_;
+  std::unordered_set<std::uint64_t> groups_;
+};
+
 class Checker {
  public:
   std::vector<std::string> messages;
 
   void CheckMeet(const IQbXmlElement& meet) {
-    eventKeys_.clear();
+    eventKeys_.Clear();
     athleteIds_ = {0};
     CheckEvents(meet);
-    ElementList clubs = ItemsOf(meet, A().clubs, A().club);
-    std::stable_sort(clubs.begin(), clubs.end(), [](auto* a, auto* b) {
-      return LowerKey(a->AttributeView(A().name)) < LowerKey(b->AttributeView(A().name));
-    });
+    ElementList clubs = SortedBy(ItemsOf(meet, A().clubs, A().club),
+                                 [](const IQbXmlElement& c) { return LowerKey(c.AttributeView(A().name)); });
     std::vector<ElementList> athletesByClub;
     for (auto* club : clubs) {
-      ElementList athletes = ItemsOf(*club, A().athletes, A().athlete);
-      std::stable_sort(athletes.begin(), athletes.end(), [](auto* a, auto* b) { return FullName(*a) < FullName(*b); });
+      ElementList athletes = SortedBy(ItemsOf(*club, A().athletes, A().athlete), FullName);
       for (auto* athlete : athletes) {
         int id = athlete->GetAsInteger(A().athleteId);
         if (!athleteIds_.insert(id).second) Add(*athlete, qb::Format("duplicate athletiid (%d)", id));
@@ -98,17 +134,17 @@ class Checker {
     std::stable_sort(events.begin(), events.end(),
                      [](auto* a, auto* b) { return a->GetAsInteger(A().number) < b->GetAsInteger(A().number); });
     for (auto* event : events) {
-      std::string key = qb::Format("%d.", event->GetAsInteger(A().eventId));
-      if (!eventKeys_.insert(key).second) Add(*event, qb::Format("duplicate eventid (%d)", event->GetAsInteger(A().eventId)));
+      int eventId = event->GetAsInteger(A().eventId);
+      if (!eventKeys_.AddEvent(eventId)) Add(*event, qb::Format("duplicate eventid (%d)", eventId));
       ElementList groups = ItemsOf(*event, A().ageGroups, A().ageGroup);
       if (!HasRealAgeGroups(groups)) {
-        eventKeys_.insert(key + "none");
+        eventKeys_.AddWithoutGroups(eventId);
         continue;
       }
       for (auto* group : groups) {
-        std::string groupKey = qb::Format("%s%d", key.c_str(), group->GetAsInteger(A().ageGroupId));
-        if (!eventKeys_.insert(groupKey).second)
-          Add(*group, qb::Format("duplicate eventid/agegroupid (%s)", groupKey.c_str()));
+        int groupId = group->GetAsInteger(A().ageGroupId);
+        if (!eventKeys_.AddGroup(eventId, groupId))
+          Add(*group, qb::Format("duplicate eventid/agegroupid (%d.%d)", eventId, groupId));
       }
     }
   }
@@ -122,14 +158,10 @@ class Checker {
 
   void CheckStart(const IQbXmlElement& start, bool relay) {
     int eventId = start.GetAsInteger(A().eventId);
-    std::string key = qb::Format("%d.", eventId);
-    if (!eventKeys_.count(key)) Add(start, qb::Format("unknown eventid (%d)", eventId));
+    if (!eventKeys_.HasEvent(eventId)) Add(start, qb::Format("unknown eventid (%d)", eventId));
     int groupId = start.GetAsInteger(A().ageGroupId);
-    if (groupId > 0) {
-      std::string groupKey = qb::Format("%s%d", key.c_str(), groupId);
-      if (!eventKeys_.count(groupKey) && !eventKeys_.count(key + "none"))
-        Add(start, qb::Format("unknown eventid.agegroupid (%s)", groupKey.c_str()));
-    }
+    if (groupId > 0 && !eventKeys_.AcceptsGroup(eventId, groupId))
+      Add(start, qb::Format("unknown eventid.agegroupid (%d.%d)", eventId, groupId));
     if (!relay || !start.FindChild(A().positions)) return;
     for (auto* position : ItemsOf(start, A().positions, A().position)) {
       int id = position->GetAsInteger(A().athleteId);
@@ -137,7 +169,7 @@ class Checker {
     }
   }
 
-  std::unordered_set<std::string> eventKeys_;
+  EventKeys eventKeys_;
   std::unordered_set<int> athleteIds_;
 };
 

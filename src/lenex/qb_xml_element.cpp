@@ -52,10 +52,20 @@ void TQbXmlElement::SetAttribute(TQbAtom name, std::string_view value) {
 }
 
 void TQbXmlElement::AppendAttribute(TQbAtom name, std::string_view value) {
-  attrs_.reserve(attrs_.size() + kHeader + value.size());
   AppendU32(attrs_, name);
   AppendU32(attrs_, static_cast<std::uint32_t>(value.size()));
   attrs_.append(value);
+}
+
+void TQbXmlElement::AdoptAttributesOf(TQbXmlElement& scratch) {
+  if (attrs_.empty()) {
+    attrs_.assign(scratch.attrs_);  // an exact copy: the scratch keeps its capacity for the next tag
+  } else {
+    for (size_t pos = 0; pos < scratch.attrs_.size(); pos += kHeader + ReadU32(scratch.attrs_.data() + pos + 4))
+      SetAttribute(ReadU32(scratch.attrs_.data() + pos),
+                   std::string_view(scratch.attrs_.data() + pos + kHeader, ReadU32(scratch.attrs_.data() + pos + 4)));
+  }
+  scratch.attrs_.clear();
 }
 
 std::vector<TQbAtom> TQbXmlElement::AttributeAtoms() const {

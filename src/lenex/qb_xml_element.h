@@ -30,10 +30,15 @@ class TQbXmlElement final : public IQbXmlElement {
   void RemoveChildAt(int index) override;
   TQbXmlElementPtr Clone(bool deep) const override;
 
-  // Reader fast path: appends an attribute known not to be present yet.
-  void AppendAttribute(TQbAtom name, std::string_view value);
+  // Takes over every attribute of a scratch element (as if set one by one) and empties it.
+  // The reader gathers a start tag's attributes in a scratch element, so that each element's
+  // attribute buffer is allocated once at its exact size.
+  void AdoptAttributesOf(TQbXmlElement& scratch);
+  bool HasNoAttributes() const { return attrs_.empty(); }
 
  private:
+  void AppendAttribute(TQbAtom name, std::string_view value);
+
   static constexpr size_t kNotFound = static_cast<size_t>(-1);
   static constexpr size_t kHeader = 8;
   size_t Find(TQbAtom name) const;  // offset of the entry's header, or kNotFound

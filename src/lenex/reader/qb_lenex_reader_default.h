@@ -10,6 +10,7 @@
 namespace lnx {
 
 class TQbLenexSourceFile;
+class TQbMappedInput;
 
 class TQbLenexReaderDefault : public TQbLenexReader {
  public:
@@ -31,6 +32,7 @@ class TQbLenexReaderDefault : public TQbLenexReader {
   bool LoadInput();
 
   std::unique_ptr<TQbLenexSourceFile> source_;
+  std::unique_ptr<TQbMappedInput> mapped_;
   std::optional<std::string> input_;
   int version_ = 2;
   std::uint8_t encodingFound_ = 0;

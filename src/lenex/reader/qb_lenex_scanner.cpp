@@ -7,27 +7,48 @@
 namespace lnx {
 
 namespace {
-bool IsNameChar(char c) {
-  return c == '$' || c == '.' || (c >= '0' && c <= ':') || (c >= 'A' && c <= 'Z') || c == '_' ||
-         (c >= 'a' && c <= 'z');
-}
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+enum : unsigned char { kBlank = 1, kName = 2, kLetter = 4 };
+
+struct CharClasses {
+  unsigned char of[256] = {};
+  constexpr CharClasses() {
+    for (int c = 1; c <= 32; ++c) of[c] = kBlank;
+    for (int c = '0'; c <= ':'; ++c) of[c] = kName;
+    for (int c = 'A'; c <= 'Z'; ++c) of[c] = kName | kLetter;
+    for (int c = 'a'; c <= 'z'; ++c) of[c] = kName | kLetter;
+    of[static_cast<unsigned char>('$')] = kName;
+    of[static_cast<unsigned char>('.')] = kName;
+    of[static_cast<unsigned char>('_')] = kName;
+  }
+};
+constexpr CharClasses kClasses;
+
+inline bool Is(char c, unsigned char cls) { return kClasses.of[static_cast<unsigned char>(c)] & cls; }
+bool IsNameChar(char c) { return Is(c, kName); }
+bool IsLetter(char c) { return Is(c, kLetter); }
 }  // namespace
 
 TQbLenexScanner::TQbLenexScanner(std::string_view input, Reporter report)
     : input_(input.substr(0, input.find('\0'))), report_(std::move(report)) {}
 
 void TQbLenexScanner::SkipBlanks() {
-  while (pos_ < input_.size() && qb::IsBlank(input_[pos_])) {
-    if (input_[pos_] == '\n') ++line_;
-    ++pos_;
+  const char* p = input_.data();
+  const size_t n = input_.size();
+  size_t pos = pos_;
+  while (pos < n && Is(p[pos], kBlank)) {
+    if (p[pos] == '\n') ++line_;
+    ++pos;
   }
+  pos_ = pos;
 }
 
 std::string_view TQbLenexScanner::ReadName() {
-  size_t start = pos_;
-  while (pos_ < input_.size() && IsNameChar(input_[pos_])) ++pos_;
-  return input_.substr(start, pos_ - start);
+  const char* p = input_.data();
+  const size_t n = input_.size();
+  size_t start = pos_, pos = pos_;
+  while (pos < n && IsNameChar(p[pos])) ++pos;
+  pos_ = pos;
+  return input_.substr(start, pos - start);
 }
 
 void TQbLenexScanner::SetProcessedText(std::string_view raw) {
@@ -60,7 +81,7 @@ TQbTokenType TQbLenexScanner::Next() {
       else
         Report("> expected !");
       mode_ = TQbScanMode::Content;
-      tagName_ = {};
+      tagName_.clear();
       return TQbTokenType::Nothing;
     case TQbScanMode::Content:
       break;
@@ -83,7 +104,7 @@ TQbTokenType TQbLenexScanner::ScanInStartTag() {
   if (c == '>') {
     ++pos_;
     mode_ = TQbScanMode::Content;
-    tagName_ = {};
+    tagName_.clear();
     return TQbTokenType::Nothing;
   }
   if (IsLetter(c)) {
@@ -131,12 +152,12 @@ TQbTokenType TQbLenexScanner::ScanContent() {
   if (c == '?') return ScanInstruction();
   if (c == '/') {
     ++pos_;
-    tagName_ = ReadName();
+    tagName_.assign(ReadName());
     tokenText_ = tagName_;
     mode_ = TQbScanMode::ExpectClose;
     return TQbTokenType::EndTag;
   }
-  tagName_ = ReadName();
+  tagName_.assign(ReadName());
   tokenText_ = tagName_;
   mode_ = TQbScanMode::InStartTag;
   return TQbTokenType::StartTag;

@@ -43,6 +43,8 @@ class TQbLenexScanner {
   int MessageLine() const { return line_ > startTags_ ? line_ : startTags_; }
   void CountStartTag() { ++startTags_; }
   std::uint8_t EncodingCode() const { return encoding_.code; }
+  // Where the next token starts: nothing before the current token is looked at again.
+  size_t Position() const { return pos_; }
 
  private:
   char At(size_t pos) const { return pos < input_.size() ? input_[pos] : '\0'; }
@@ -63,7 +65,7 @@ class TQbLenexScanner {
   int line_ = 1;
   int startTags_ = 1;
   TQbScanMode mode_ = TQbScanMode::Content;
-  std::string_view tagName_;
+  std::string tagName_;  // a copy: the input before the current token may be released
   std::string_view tokenText_;
   std::string textBuffer_;
   TQbDeclaredEncoding encoding_;

@@ -40,12 +40,6 @@ std::string EncodingNameOf(std::string_view pi) {
 
 namespace {
 
-bool HasHighBytes(std::string_view s) {
-  for (char c : s)
-    if (static_cast<unsigned char>(c) >= 0x80) return true;
-  return false;
-}
-
 void AppendUtf8(std::string& out, unsigned long cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -105,8 +99,11 @@ std::string DecodeNumericReferences(const std::string& s) {
 
 void DecodeLenexText(std::string_view raw, const TQbDeclaredEncoding& encoding, std::string& out) {
   std::string_view v = qb::TrimView(raw);
-  bool high = HasHighBytes(v);
-  bool entities = v.find('&') != std::string_view::npos;
+  bool high = false, entities = false;
+  for (char c : v) {
+    high |= static_cast<unsigned char>(c) >= 0x80;
+    entities |= c == '&';
+  }
   if (!high && !entities) {
     out.assign(v);
     return;
