@@ -71,16 +71,22 @@ TQbLanguageTxtFiles::TQbLanguageTxtFiles(TLanguageFileSearch search) : search_(s
 std::string TQbLanguageTxtFiles::FindLanguageFile(int id, int* foundId) const {
   for (const std::string& base : {search_.programName, search_.productGroup}) {
     if (base.empty()) continue;
-    // Every chain ends at English, whose fall-back is none; the bound guards against a cycle.
+    // The chain ends at English, whose fall-back is none. German Swiss asked for itself also
+    // tries German before English (the table sends it to English directly); a language already
+    // tried is skipped for English.
+    bool tried[kLanguageIdCount] = {};
     int l = IsLanguageId(id) ? id : kLanguageNone;
-    for (int step = 0; step < kLanguageIdCount; ++step) {
+    for (;;) {  // every step goes to a language not tried yet, or ends
+      tried[l] = true;
       std::string file = FileOf(search_.folder, base, l);
       if (FileExists(file)) {
         if (foundId) *foundId = l;
         return file;
       }
-      l = FallbackLanguage(l);
-      if (l == kLanguageNone) break;
+      int next = (l == kLanguageGermanSwiss && id == kLanguageGermanSwiss) ? kLanguageGerman : FallbackLanguage(l);
+      if (next != kLanguageNone && tried[next]) next = tried[kLanguageEnglish] ? kLanguageNone : kLanguageEnglish;
+      if (next == kLanguageNone) break;
+      l = next;
     }
   }
   if (foundId) *foundId = kLanguageNone;
@@ -197,7 +203,7 @@ const std::map<std::string, std::string>& TQbLanguageTxtFiles::DataSection(std::
 
 std::string TQbLanguageTxtFiles::FileTypeText(std::string_view extension) const {
   std::string ext = qb::ToUpperAscii(qb::StartsWith(extension, ".") ? extension.substr(1) : extension);
-  std::string key = "#QB.File" + ext;
+  std::string key = qb::Format("#QB.File%s", ext.c_str());
   if (!ext.empty() && HasText(key)) return LookupText(key);
   return FormatText("#QB.FileGeneric", {ext});
 }

@@ -97,8 +97,8 @@ class TQbLanguageTxtFiles : public IQbTextSource {
   const std::map<std::string, std::string>& DataSection(std::string_view name) const;
 
   const TQbDateNames& DateNames() const { return dateNames_; }
-  // Name of a file type for file dialogs: "#QB.File" + extension in upper case, else
-  // "#QB.FileGeneric" formatted with the extension.
+  // Name of a file type for file dialogs: the QB text "File" followed by the extension in upper
+  // case (FileLEF), else the QB text FileGeneric formatted with the extension.
   std::string FileTypeText(std::string_view extension) const;
 
   ListenerId AddListener(int list, TLanguageListener callback, bool callNow);
