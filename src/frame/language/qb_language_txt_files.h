@@ -142,7 +142,8 @@ struct TFormTexts {
 TFormTexts SplitFormSection(const std::vector<std::string>& lines);
 
 // The process-wide text store: created on first use over the data folder, in the language of
-// InitialLanguageId(), and kept until ResetQbLanguage.
+// InitialLanguageId(), and kept until ResetQbLanguage (call ResetLanguage first: the language
+// manager holds a reference to it).
 TQbLanguageTxtFiles& QbLanguage();
 void ResetQbLanguage();
 
