@@ -10,10 +10,6 @@ namespace {
 
 constexpr int kUnbounded = TQbSwAgeRange::kUnbounded;
 
-std::string Item(const std::vector<std::string>& list, size_t index) {
-  return index < list.size() ? list[index] : "";
-}
-
 }  // namespace
 
 std::string TQbSwLanguage::AgeGroupOverrideKey(int gender, int minAge, int maxAge) {
@@ -45,7 +41,7 @@ std::string TQbSwLanguage::AgeGroupText(const TQbSwAgeRange& range, int gender, 
     auto it = overrides.find(AgeGroupOverrideKey(gender, lo, hi));
     if (it != overrides.end()) return it->second;
   }
-  if (range.IsOpen()) return Item(ageFormats_, 0);
+  if (range.IsOpen()) return ItemAt(ageFormats_, 0);
 
   const bool byAge = refYear == 0 || range.IsTotalRange();
   // The bounds as shown: ages, or years of birth (the older bound gives the earlier year).
@@ -63,10 +59,10 @@ std::string TQbSwLanguage::AgeGroupText(const TQbSwAgeRange& range, int gender, 
 
   const std::vector<std::string>& formats =
       !byAge ? yobFormats_ : range.IsTotalRange() ? relayFormats_ : ageFormats_;
-  if (lo == kUnbounded) return FormatInts(Item(formats, 2), {youngest});
-  if (hi == kUnbounded) return FormatInts(Item(formats, 3), {oldest});
-  if (lo == hi) return FormatInts(Item(formats, 1), {oldest});
-  return FormatInts(Item(formats, 4), {shownLo, shownHi});
+  if (lo == kUnbounded) return FormatInts(ItemAt(formats, 2), {youngest});
+  if (hi == kUnbounded) return FormatInts(ItemAt(formats, 3), {oldest});
+  if (lo == hi) return FormatInts(ItemAt(formats, 1), {oldest});
+  return FormatInts(ItemAt(formats, 4), {shownLo, shownHi});
 }
 
 }  // namespace qbsw

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/qb_strings.h"
+#include "swim/qbsw_format.h"
 #include "swim/qbsw_language.h"
 
 namespace qbsw {
@@ -10,10 +11,6 @@ namespace qbsw {
 namespace {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-std::string Name(const std::vector<std::string>& names, int index) {
-  return index >= 0 && index < static_cast<int>(names.size()) ? names[static_cast<size_t>(index)] : "";
-}
 
 // The date separator of a format: its first character that is neither a letter, a blank nor a quote.
 char DateSeparator(std::string_view format) {
@@ -30,12 +27,6 @@ std::string RemoveLetters(std::string_view format, char letter) {
   for (char c : format)
     if (Lower(c) != letter) result += c;
   return result;
-}
-
-std::string FoldRepeats(std::string text, char c) {
-  const std::string twice(2, c), once(1, c);
-  while (text.find(twice) != std::string::npos) text = qb::ReplaceAll(text, twice, once);
-  return text;
 }
 
 long long DayNumber(qb::TDateTime date) { return static_cast<long long>(std::floor(date)); }
@@ -67,13 +58,13 @@ std::string FormatDate(qb::TDateTime date, std::string_view format, const TQbSwD
     if (l == 'd') {
       if (run == 1) result += std::to_string(parts.day);
       else if (run == 2) result += qb::Format("%.2d", parts.day);
-      else if (run == 3) result += Name(names.shortDayNames, qb::DayOfWeek(date) - 1);
-      else result += Name(names.longDayNames, qb::DayOfWeek(date) - 1);
+      else if (run == 3) result += ItemAt(names.shortDayNames, qb::DayOfWeek(date) - 1);
+      else result += ItemAt(names.longDayNames, qb::DayOfWeek(date) - 1);
     } else if (l == 'm') {
       if (run == 1) result += std::to_string(parts.month);
       else if (run == 2) result += qb::Format("%.2d", parts.month);
-      else if (run == 3) result += Name(names.shortMonthNames, parts.month - 1);
-      else result += Name(names.longMonthNames, parts.month - 1);
+      else if (run == 3) result += ItemAt(names.shortMonthNames, parts.month - 1);
+      else result += ItemAt(names.longMonthNames, parts.month - 1);
     } else {
       result += run <= 2 ? qb::Format("%.2d", parts.year % 100) : std::to_string(parts.year);
     }

@@ -1,5 +1,7 @@
 #include "swim/qbsw_format.h"
 
+#include "base/qb_strings.h"
+
 namespace qbsw {
 
 std::string FormatInts(std::string_view format, std::initializer_list<long long> values) {
@@ -20,6 +22,27 @@ std::string FormatInts(std::string_view format, std::initializer_list<long long>
     }
     result += format[i];
   }
+  return result;
+}
+
+}  // namespace qbsw
+
+namespace qbsw {
+
+std::string ItemAt(const std::vector<std::string>& items, int index) {
+  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : "";
+}
+
+void ReplaceItems(std::string_view text, std::vector<std::string>& items) {
+  if (text.empty()) return;
+  const std::vector<std::string> translated = qb::Split(text, ';');
+  for (size_t i = 0; i < translated.size() && i < items.size(); ++i) items[i] = translated[i];
+}
+
+std::string FoldRepeats(std::string_view text, char c) {
+  std::string result;
+  for (char ch : text)
+    if (ch != c || result.empty() || result.back() != c) result += ch;
   return result;
 }
 

@@ -82,10 +82,7 @@ std::string TQbSwLanguage::Lookup(const std::string& key) const { return source_
 
 // Items the source holds replace the English ones; items beyond its text keep the English text.
 void TQbSwLanguage::LoadList(const std::string& key, std::vector<std::string>& items) const {
-  const std::string text = Lookup(key);
-  if (text.empty()) return;
-  const std::vector<std::string> translated = qb::Split(text, ';');
-  for (size_t i = 0; i < translated.size() && i < items.size(); ++i) items[i] = translated[i];
+  ReplaceItems(Lookup(key), items);
 }
 
 void TQbSwLanguage::LoadText(const std::string& key, std::string& text) const {
@@ -128,10 +125,7 @@ const std::vector<std::string>& TQbSwLanguage::List(TQbSwTextList list) const {
   return lists_[static_cast<int>(list)];
 }
 
-std::string TQbSwLanguage::ListItem(TQbSwTextList list, int index) const {
-  const auto& items = List(list);
-  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : "";
-}
+std::string TQbSwLanguage::ListItem(TQbSwTextList list, int index) const { return ItemAt(List(list), index); }
 
 std::string TQbSwLanguage::CourseName(int course) const {
   if (course == kCourseOpen) return courseNameOpenWater_;
@@ -163,8 +157,6 @@ std::string TQbSwLanguage::PlaceText(int status, int place) const {
   return place > 0 ? qb::Format("%d.", place) : "";
 }
 
-std::string TQbSwLanguage::AgeCalcTypeName(int type) const {
-  return type >= 0 && type < static_cast<int>(ageCalcNames_.size()) ? ageCalcNames_[static_cast<size_t>(type)] : "";
-}
+std::string TQbSwLanguage::AgeCalcTypeName(int type) const { return ItemAt(ageCalcNames_, type); }
 
 }  // namespace qbsw

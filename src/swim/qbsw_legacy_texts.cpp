@@ -1,25 +1,10 @@
 #include "swim/qbsw_legacy_texts.h"
 
-#include "base/qb_strings.h"
 #include "swim/qbsw_format.h"
 #include "swim/qbsw_language.h"
 #include "swim/qbsw_unicode.h"
 
 namespace qbsw {
-
-namespace {
-
-void ReplaceItems(std::string_view text, std::vector<std::string>& items) {
-  if (text.empty()) return;
-  const std::vector<std::string> translated = qb::Split(text, ';');
-  for (size_t i = 0; i < translated.size() && i < items.size(); ++i) items[i] = translated[i];
-}
-
-std::string Item(const std::vector<std::string>& items, int index) {
-  return index >= 0 && index < static_cast<int>(items.size()) ? items[static_cast<size_t>(index)] : "";
-}
-
-}  // namespace
 
 TQbSwLegacyTexts TQbSwLegacyTexts::FromLanguageTexts(std::string_view genderNames, std::string_view genderLetters,
                                                      std::string_view statusList, std::string_view teamFormat) {
@@ -42,13 +27,13 @@ int LegacyStatusFromText(std::string_view text) {
 
 std::string StatusText(int status) {
   const auto& list = TQbSwLanguage::Instance().LegacyTexts().statusList;
-  if (status == 99) return Item(list, 13);
-  return status >= 1 && status <= 13 ? Item(list, status) : "";
+  if (status == 99) return ItemAt(list, 13);
+  return status >= 1 && status <= 13 ? ItemAt(list, status) : "";
 }
 
-std::string GenderText(int gender) { return Item(TQbSwLanguage::Instance().LegacyTexts().genderNames, gender); }
+std::string GenderText(int gender) { return ItemAt(TQbSwLanguage::Instance().LegacyTexts().genderNames, gender); }
 
-std::string GenderLetter(int gender) { return Item(TQbSwLanguage::Instance().LegacyTexts().genderLetters, gender); }
+std::string GenderLetter(int gender) { return ItemAt(TQbSwLanguage::Instance().LegacyTexts().genderLetters, gender); }
 
 std::string TeamText(int team, int gender) {
   std::string text = FormatInts(TQbSwLanguage::Instance().LegacyTexts().teamFormat, {team});

@@ -2,6 +2,7 @@
 
 #include "base/qb_strings.h"
 #include "swim/qbsw_codes.h"
+#include "swim/qbsw_format.h"
 #include "swim/qbsw_unicode.h"
 
 namespace qbsw {
@@ -60,14 +61,6 @@ std::string ShortPrefix(std::string_view prefix) {
 
 std::string Join(std::string_view a, std::string_view b) { return std::string(a) + " " + std::string(b); }
 
-std::string FoldBlanks(std::string text) {
-  std::string result;
-  for (char c : qb::Trim(text)) {
-    if (c == ' ' && !result.empty() && result.back() == ' ') continue;
-    result += c;
-  }
-  return result;
-}
 
 }  // namespace
 
@@ -98,8 +91,8 @@ std::string FormatPersonName(std::string_view firstName, std::string_view second
   first = qb::Trim(first);
   second = qb::Trim(second);
   const std::string separator = (flags & kNameComma) ? ", " : " ";
-  if (first.empty() || second.empty()) return FoldBlanks(first + second);
-  return FoldBlanks(first + separator + second);
+  if (first.empty() || second.empty()) return FoldRepeats(first + second, ' ');
+  return FoldRepeats(first + separator + second, ' ');
 }
 
 std::string NormalizeNationCode(std::string_view code) {
