@@ -31,7 +31,8 @@ class TQbSwSwimStyle {
   // Same relay count, distance, stroke and technique; without a stroke the same unique id too.
   bool Equals(const TQbSwSwimStyle& other) const;
   int GetRelayCount() const { return relayCount_; }
-  // "1004102000000" style sort text with the gender code first, "X..." for gender 0.
+  // Gender, relay count, stroke, distance, technique: "1004101000000" for 4 x 100 free men;
+  // "X004101000000" without a gender.
   std::string GetSortText(int gender) const;
   int GetStroke() const { return stroke_; }
   std::string GetStrokeName() const;
