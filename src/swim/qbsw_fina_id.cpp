@@ -19,11 +19,12 @@ TQbSwFinaId TQbSwFinaId::FromText(std::string_view text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) clean += c;
   }
-  if (clean.size() < 2 || clean.size() > 12) return TQbSwFinaId();
+  if (clean.size() < 2) return TQbSwFinaId();
   long long number = 0;
   for (size_t i = 1; i < clean.size(); ++i) {
     if (clean[i] < '0' || clean[i] > '9') return TQbSwFinaId();
     number = number * 10 + (clean[i] - '0');
+    if (number > kMaxNumber) return TQbSwFinaId();  // leading zeros are fine, more than eleven digits are not
   }
   if (CheckLetter(number) != clean[0]) return TQbSwFinaId();
   return TQbSwFinaId(number);

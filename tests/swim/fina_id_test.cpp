@@ -15,9 +15,15 @@ TEST(FinaId, TextAndReadingRoundTrip) {
   }
 }
 
+TEST(FinaId, ReadingIgnoresCaseSeparatorsAndLeadingZeros) {
+  for (const char* text : {"q123456", "Q 123 456", "q-000000000123456"})
+    EXPECT_EQ(TQbSwFinaId::FromText(text).Number(), 123456) << text;
+}
+
 TEST(FinaId, InvalidTextsGiveMinusOne) {
-  for (const char* text : {"", "B12-345", "A", "A12-34X", "q123456", "Z999999999999"})
-    EXPECT_EQ(TQbSwFinaId::FromText(text).Number(), text == std::string("q123456") ? 123456 : -1) << text;
+  for (const char* text : {"", "-", "B12-345", "A", "A12-34X", "Z999999999999", "A1234567890123456789012"})
+    EXPECT_EQ(TQbSwFinaId::FromText(text).Number(), -1) << text;
   EXPECT_EQ(TQbSwFinaId(0).Number(), -1);
+  EXPECT_EQ(TQbSwFinaId(TQbSwFinaId::kMaxNumber + 1).Number(), -1);
   EXPECT_EQ(TQbSwFinaId().Text(), "");
 }
