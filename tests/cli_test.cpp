@@ -39,7 +39,7 @@ TEST(CliInfo, ExitStatusAndMessagesForUnusableFiles) {
     int status;
     std::string text;
   } cases[] = {
-      {"info '" + dir.File("ok.lef") + "'", 0, "meets: 1\nerrors: 0\n"},
+      {"info '" + dir.File("ok.lef") + "'", 0, "meets: 1\nmeet 0: x,     ( All )\nerrors: 0\n"},
       {"info '" + dir.File("missing.lef") + "'", 1, "Can not open file !"},
       {"info '" + dir.File("notzip.lxf") + "'", 1, "not a readable ZIP archive"},
       {"info '" + dir.File("truncated.lef") + "'", 1, "Line 3: Value expected !"},

@@ -34,6 +34,12 @@ int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       << "constructor: " << doc->GetConstructorName() << " " << doc->GetConstructorVersion() << "\n"
       << "encoding: " << static_cast<int>(doc->GetEncoding()) << "\n"
       << "meets: " << meets->GetCount() << "\n";
+  for (int i = 0; i < meets->GetCount(); ++i) {
+    auto meet = meets->GetItem(i);
+    // As the main window's competitions box shows it.
+    out << "meet " << i << ": " << meet->GetName() << ",  " << meet->GetCity() << "   ( " << meet->GetCourseName()
+        << " )\n";
+  }
   out << "errors: " << doc->GetErrors().size() << "\n";
   for (const auto& e : doc->GetErrors()) out << "  " << e << "\n";
   out << "warnings: " << doc->GetWarnings().size() << "\n";

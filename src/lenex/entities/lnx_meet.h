@@ -9,7 +9,10 @@ namespace lnx {
 class TLnxMeet final : public TLnxManagedObject, public IQbLenexMeet {
  public:
   using TLnxManagedObject::TLnxManagedObject;
+  std::string GetCity() const override { return Element().GetAttribute("city"); }
+  int GetCourse() const override;
   std::string GetName() const override { return Element().GetAttribute("name"); }
+  std::string GetCourseName() const override;
 };
 
 class TLnxRecordList final : public TLnxManagedObject, public IQbLenexRecordList {

@@ -11,7 +11,10 @@ namespace lnx {
 class IQbLenexMeet {
  public:
   virtual ~IQbLenexMeet() = default;
+  virtual std::string GetCity() const = 0;
+  virtual int GetCourse() const = 0;
   virtual std::string GetName() const = 0;
+  virtual std::string GetCourseName() const = 0;
 };
 
 class IQbLenexRecordList {
