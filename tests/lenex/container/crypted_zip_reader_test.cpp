@@ -51,8 +51,8 @@ TEST(Scrambling, TransformsBothBlocksAndIsItsOwnInverse) {
 }
 
 TEST(CryptedZipFileReader, UnscramblesAWorkingCopyAndDeletesIt) {
-  zip_fixtures::TempFolderOverride temp;
   ScratchDir dir;
+  zip_fixtures::TempFolderOverride temp;
   // The smaller archive is under 2048 bytes: its two blocks overlap, which must still come back right.
   for (size_t payload : {size_t{1400}, size_t{20000}}) {
     std::string snf = dir.File("old.snf");
