@@ -81,8 +81,9 @@ int TVntFileList::Unpack(const std::string& archiveName, const TUnpackCallback& 
     if (index < 0) index = zip.Find(listed);
     auto target = SafeTargetPath(baseFolder_, entryName);
     if (index < 0 || !target) {
-      error_ = index < 0 ? "The archive holds no entry \"" + listed + "\" !"
-                         : "The archive entry \"" + listed + "\" points outside the target folder and is not extracted !";
+      error_ = index < 0
+                   ? "The archive holds no entry \"" + listed + "\" !"
+                   : "The archive entry \"" + listed + "\" points outside the target folder and is not extracted !";
       result = kUnpackError;
       continue;
     }

@@ -63,8 +63,7 @@ bool TZipArchive::IsFolder(std::int64_t index) const {
 std::int64_t TZipArchive::DeclaredSize(std::int64_t index) const {
   if (!archive_ || index < 0 || index >= Count()) return -1;
   zip_stat_t st;
-  if (zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE))
-    return -1;
+  if (zip_stat_index(archive_, static_cast<zip_uint64_t>(index), 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE)) return -1;
   return static_cast<std::int64_t>(st.size);
 }
 

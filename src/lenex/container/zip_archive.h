@@ -15,7 +15,7 @@ namespace lnx {
 // Bounds for one extracted entry. An entry is refused when its declared or actual size exceeds
 // maxEntrySize, or when it is larger than ratioCheckFrom and expands more than maxRatio times.
 struct TZipLimits {
-  std::uint64_t maxEntrySize = std::uint64_t{1} << 30;  // 1 GiB
+  std::uint64_t maxEntrySize = std::uint64_t{1} << 30;    // 1 GiB
   std::uint64_t ratioCheckFrom = std::uint64_t{4} << 20;  // 4 MiB
   std::uint64_t maxRatio = 1000;
 };

@@ -39,7 +39,9 @@ TEST(Scrambling, TransformsBothBlocksAndIsItsOwnInverse) {
         EXPECT_EQ(static_cast<unsigned char>(scrambled[i] ^ original[i]), 0xFF - (i & 0xFF)) << i;
       size_t tail = size - 1024;
       EXPECT_EQ(static_cast<unsigned char>(scrambled[tail + 5] ^ original[tail + 5]), 0xFA);
-      if (size > 2048) EXPECT_EQ(scrambled[1024], original[1024]);  // the middle stays
+      if (size > 2048) {
+        EXPECT_EQ(scrambled[1024], original[1024]);  // the middle stays
+      }
     }
     ASSERT_TRUE(lnx::ScrambleFileInPlace(path, &error)) << error;
     EXPECT_EQ(ReadFile(path), original) << size;

@@ -8,10 +8,10 @@ TEST(ContainerKinds, ByLowerCasedExtension) {
     const char* path;
     bool plain, zippedForSave, oldReader;
   } cases[] = {
-      {"/a/meet.lef", true, false, false},   {"MEET.LEF", true, false, false},    {"x.Xml", true, false, false},
-      {"r.lxf", false, true, true},          {"r.ZIP", false, true, true},        {"old.snf", false, false, true},
-      {"c.lxb", false, false, true},         {"c.stf", false, false, true},       {"c.fxl", false, false, true},
-      {"noext", false, false, false},        {"meet.lef.bak", false, false, false}, {"dir.lef/file", false, false, false},
+      {"/a/meet.lef", true, false, false}, {"MEET.LEF", true, false, false},      {"x.Xml", true, false, false},
+      {"r.lxf", false, true, true},        {"r.ZIP", false, true, true},          {"old.snf", false, false, true},
+      {"c.lxb", false, false, true},       {"c.stf", false, false, true},         {"c.fxl", false, false, true},
+      {"noext", false, false, false},      {"meet.lef.bak", false, false, false}, {"dir.lef/file", false, false, false},
       {"weird.sn", false, false, false},
   };
   for (const auto& c : cases) {
@@ -37,8 +37,14 @@ TEST(ZipEntryNames, MatchesMasksIgnoringCase) {
     const char* mask;
     bool match;
   } cases[] = {
-      {"a.lef", "*.lef", true},   {"A.LEF", "*.lef", true},  {"a.lef.txt", "*.lef", false}, {"noext", "*.*", true},
-      {"x", "", true},            {"ab.lef", "?b.*", true},  {"abc.lef", "?b.*", false},    {"rcomp.txt", "RCOMP.TXT", true},
+      {"a.lef", "*.lef", true},
+      {"A.LEF", "*.lef", true},
+      {"a.lef.txt", "*.lef", false},
+      {"noext", "*.*", true},
+      {"x", "", true},
+      {"ab.lef", "?b.*", true},
+      {"abc.lef", "?b.*", false},
+      {"rcomp.txt", "RCOMP.TXT", true},
       {"meet.lxf", "*.lef", false},
   };
   for (const auto& c : cases) EXPECT_EQ(lnx::MatchesFileMask(c.name, c.mask), c.match) << c.name << " / " << c.mask;

@@ -109,8 +109,7 @@ TEST(LenexSourceFile, UnreadableInputsGiveOneError) {
     lnx::TQbLenexSourceFile source(c.path);
     EXPECT_EQ(source.FileToRead(), "") << c.path;
     ASSERT_EQ(source.Errors().size(), 1u) << c.path;
-    EXPECT_NE(source.Errors()[0].find(c.message), std::string::npos)
-        << c.path << ": " << source.Errors()[0];
+    EXPECT_NE(source.Errors()[0].find(c.message), std::string::npos) << c.path << ": " << source.Errors()[0];
     EXPECT_TRUE(FolderIsEmpty(temp.Path())) << c.path;
   }
 }
