@@ -4,8 +4,8 @@
 
 #include "base/qb_strings.h"
 #include "base/temp_files.h"
-#include "lenex/container/qb_container_kinds.h"
-#include "lenex/container/qb_zip_writer.h"
+#include "lenex/container/container_kinds.h"
+#include "lenex/container/zip_writer.h"
 #include "lenex/entities/lnx_meet.h"
 #include "lenex/qb_id_ref_checker.h"
 #include "lenex/qb_text_writer.h"

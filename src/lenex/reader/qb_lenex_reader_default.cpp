@@ -5,7 +5,7 @@
 
 #include "base/qb_strings.h"
 #include "base/temp_files.h"
-#include "lenex/container/qb_lenex_source_file.h"
+#include "lenex/container/lenex_source_file.h"
 #include "lenex/qb_attribute_forms.h"
 #include "lenex/qb_xml_element.h"
 #include "lenex/reader/qb_lenex_scanner.h"
