@@ -6,7 +6,11 @@
 #include "base/temp_files.h"
 #include "lenex/container/container_kinds.h"
 #include "lenex/container/zip_writer.h"
+#include "lenex/entities/lnx_collection.h"
+#include "lenex/entities/lnx_document_index.h"
+#include "lenex/entities/lnx_fee.h"
 #include "lenex/entities/lnx_meet.h"
+#include "lenex/entities/lnx_time_standard.h"
 #include "lenex/qb_id_ref_checker.h"
 #include "lenex/qb_text_writer.h"
 #include "lenex/qb_xml_writer.h"
@@ -20,13 +24,21 @@ struct MakerContact {
   const char* value;
 };
 constexpr MakerContact kMakerContact[] = {
-    {"name", "Tarnwell"},          {"street", "1 Example Street"},     {"city", "Example City"},
-    {"zip", "00000"},              {"country", "XX"},                  {"phone", "+00 000 000 00 00"},
-    {"fax", "+00 000 000 00 01"},  {"email", "info@example.org"},      {"internet", "https://www.example.org"},
+    {"name", "Tarnwell"},
+    {"street", "1 Example Street"},
+    {"city", "Example City"},
+    {"zip", "00000"},
+    {"country", "XX"},
+    {"phone", "+00 000 000 00 00"},
+    {"fax", "+00 000 000 00 01"},
+    {"email", "info@example.org"},
+    {"internet", "https://www.example.org"},
 };
 }  // namespace
 
-TQbLenex::TQbLenex() : root_(NewXmlElement("LENEX")) { SetConstructor("?", "?", ""); }
+TQbLenex::TQbLenex() : root_(NewXmlElement("LENEX")), index_(std::make_shared<TLnxDocumentIndex>()) {
+  SetConstructor("?", "?", "");
+}
 
 TQbLenex::TQbLenex(const std::string& file, const TQbLenexReaderClass* readerClass) : TQbLenex() {
   const TQbLenexReaderClass& cls = readerClass ? *readerClass : DefaultLenexReaderClass();
@@ -66,16 +78,17 @@ std::string TQbLenex::GetConstructorVersion() const {
 }
 
 std::shared_ptr<const IQbLenexMeets> TQbLenex::GetMeets() const {
-  return WrapChildren<IQbLenexMeet, TLnxMeet>(root_->GetOrCreateChild("MEETS"), "MEET");
+  return WrapChildren<IQbLenexMeet, TLnxMeet>(root_->GetOrCreateChild("MEETS"), "MEET", index_);
 }
 
 std::shared_ptr<const IQbLenexRecordLists> TQbLenex::GetRecordLists() const {
-  return WrapChildren<IQbLenexRecordList, TLnxRecordList>(root_->GetOrCreateChild("RECORDLISTS"), "RECORDLIST");
+  return WrapChildren<IQbLenexRecordList, TLnxRecordList, IQbLenexRecordLists>(root_->GetOrCreateChild("RECORDLISTS"),
+                                                                               "RECORDLIST", index_);
 }
 
 std::shared_ptr<const IQbLenexTimeStandardLists> TQbLenex::GetTimeStandardLists() const {
   return WrapChildren<IQbLenexTimeStandardList, TLnxTimeStandardList>(root_->GetOrCreateChild("TIMESTANDARDLISTS"),
-                                                                      "TIMESTANDARDLIST");
+                                                                      "TIMESTANDARDLIST", index_);
 }
 
 void TQbLenex::SetConstructor(const std::string& name, const std::string& version, const std::string& registration) {

@@ -6,6 +6,8 @@
 
 namespace lnx {
 
+class TLnxDocumentIndex;
+
 class TQbLenex final : public IQbLenex {
  public:
   // An empty document: root "LENEX" with a CONSTRUCTOR "?" and no meets.
@@ -43,6 +45,8 @@ class TQbLenex final : public IQbLenex {
   int version_ = kDefaultLenexVersion;
   TQbXmlElementPtr root_;
   std::uint8_t encoding_ = 0;
+  // Finding events and athletes by id; handed to the meets and on to every view made from them.
+  std::shared_ptr<TLnxDocumentIndex> index_;
 };
 
 // The entry point: reads a file into a document, always returned; the caller tests its errors.

@@ -31,8 +31,7 @@ class IQbLenex {
   virtual std::shared_ptr<const IQbLenexRecordLists> GetRecordLists() const = 0;
   virtual TQbXmlElementPtr GetRoot() const = 0;
   virtual std::shared_ptr<const IQbLenexTimeStandardLists> GetTimeStandardLists() const = 0;
-  virtual void SetConstructor(const std::string& name, const std::string& version,
-                              const std::string& registration) = 0;
+  virtual void SetConstructor(const std::string& name, const std::string& version, const std::string& registration) = 0;
   virtual std::string GetVersionText() const = 0;
   virtual const std::vector<std::string>& GetWarnings() const = 0;
   // Writes the document, plain or as a zip archive; answers false when the file could not be written.
