@@ -172,6 +172,8 @@ TEST(FileAssociation, WritesTheDesktopEntryAndTheMimePackage) {
   // A path with characters the desktop entry format reserves stays one argument.
   EXPECT_NE(app::DesktopEntryText("/x/$a\"b").find("Exec=\"/x/\\\\$a\\\\\"b\" %f"), std::string::npos);
   EXPECT_FALSE(app::WriteFileAssociation("/proc/no-such-place", "/usr/bin/lapscope"));
+  // The package installed for all users is the same.
+  EXPECT_EQ(testing_support::ReadFile(std::string(LAPSCOPE_SOURCE_DIR) + "/dist/lapscope-mime.xml"), mime);
 }
 
 TEST(FlagMap, KeepsTheWrittenOrderAndFindsCodes) {
