@@ -13,6 +13,7 @@
 #include "app/flag_map.h"
 #include "app/recent_files.h"
 #include "frame/settings/lapscope_settings.h"
+#include "frame/ui/vnt_messages.h"
 #include "lenex/model/qb_lenex_intf.h"
 
 class QAction;
@@ -118,6 +119,8 @@ class TfrmView : public QMainWindow {
   void RebuildRecentMenu();
   void SelectNextPage(int step);
   QString FileDialogFilter() const;
+  // A message of this window (see vnt_messages.h).
+  frame::ui::TMessageAnswer Say(frame::ui::TMessageKind kind, const QString& text);
 
   QStringList arguments_;
   frame::ui::TVntForm* vntForm_ = nullptr;

@@ -38,24 +38,33 @@ namespace {
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
+frame::ui::TMessageAnswer TfrmView::Say(frame::ui::TMessageKind kind, const QString& text) {
+  // The start-up screen stays in front of every window: it gives way to a message.
+  if (startScreen_ && startScreen_->isVisible()) {
+    startScreen_->MainWindowUp();
+    startScreen_->hide();
+  }
+  return ShowMessage(this, kind, text);
+}
+
 bool TfrmView::OpenResultFile(const QString& fileName, bool showNameInCaption) {
   frame::ui::TBusyCursor busy;
   CloseDocument();
   const std::string file = fileName.toStdString();
   app::TOpenOutcome outcome = app::OpenResultDocument(file);
   if (outcome.kind == app::TOpenOutcome::Kind::Unsupported) {
-    ShowMessage(this, TMessageKind::Warning, Q(frame::Language().GetText('V', 32)));
+    Say(TMessageKind::Warning, Q(frame::Language().GetText('V', 32)));
     return false;
   }
   sourceFile_ = app::FullFileName(file);
   document_ = outcome.document;
   if (outcome.kind == app::TOpenOutcome::Kind::Errors) {
-    ShowMessage(this, TMessageKind::Warning,
+    Say(TMessageKind::Warning,
                 Q(app::ErrorListMessage(frame::Language().GetText('V', 9), document_->GetErrors())));
     return false;
   }
   if (outcome.kind == app::TOpenOutcome::Kind::NoMeets) {
-    ShowMessage(this, TMessageKind::Warning, Q(frame::Language().GetText('V', 4)));
+    Say(TMessageKind::Warning, Q(frame::Language().GetText('V', 4)));
     return false;
   }
 
@@ -143,7 +152,7 @@ void TfrmView::ApplyLanguage() {
 bool TfrmView::LoadHelpText(const QString& code, bool report) {
   std::string html;
   if (!qb::ReadWholeFile(app::HelpTextFile(frame::DataFolder(), code.toStdString()), html) || html.empty()) {
-    if (report) ShowMessage(this, TMessageKind::Warning, Q(frame::Language().GetText('G', 138)));
+    if (report) Say(TMessageKind::Warning, Q(frame::Language().GetText('G', 138)));
     return false;
   }
   memHelp_->setHtml(Q(html));
@@ -161,7 +170,7 @@ void TfrmView::FormShow() {
   }
   frame::TVntIniFile& ini = frame::ProgramIni();
   if (frame::settings::ReadAskRegExtension(ini)) {
-    if (ShowMessage(this, TMessageKind::Question, Q(frame::Language().GetText('V', 7))) == TMessageAnswer::Yes)
+    if (Say(TMessageKind::Question, Q(frame::Language().GetText('V', 7))) == TMessageAnswer::Yes)
       ActRegisterExtExecute();
     frame::settings::WriteAskRegExtension(ini, false);
   }
@@ -192,14 +201,14 @@ void TfrmView::ActLoadFileExecute() {
 
 void TfrmView::ActFileInfoExecute() {
   if (!document_) return;
-  ShowMessage(this, TMessageKind::Plain, Q(document_->GetConstructorName() + " " + document_->GetConstructorVersion()));
+  Say(TMessageKind::Plain, Q(document_->GetConstructorName() + " " + document_->GetConstructorVersion()));
 }
 
 void TfrmView::ActRegisterExtExecute() {
   std::string program = QCoreApplication::applicationFilePath().toStdString();
   std::string dataHome = app::UserDataHome();
   if (app::WriteFileAssociation(dataHome, program)) app::RunDesktopDatabaseTools(dataHome);
-  ShowMessage(this, TMessageKind::Plain, Q(frame::Language().GetText('V', 8)));
+  Say(TMessageKind::Plain, Q(frame::Language().GetText('V', 8)));
 }
 
 void TfrmView::ActSelectLanguageExecute() {
