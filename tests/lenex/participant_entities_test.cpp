@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lenex/entities/lnx_club.h"
+#include "lenex/entities/lnx_entry.h"
 #include "lenex/model/qb_lenex_entities_intf.h"
 #include "lenex/qb_lenex.h"
 #include "lenex/reader/qb_lenex_reader_default.h"
@@ -19,9 +20,7 @@ std::shared_ptr<TQbLenex> ReadDoc(const std::string& version, const std::string&
   return TQbLenex::FromReader(*reader, true);
 }
 
-std::shared_ptr<const IQbLenexMeet> MeetOf(const std::shared_ptr<TQbLenex>& doc) {
-  return doc->GetMeets()->GetItem(0);
-}
+std::shared_ptr<const IQbLenexMeet> MeetOf(const std::shared_ptr<TQbLenex>& doc) { return doc->GetMeets()->GetItem(0); }
 
 std::string Events(const std::string& events) {
   return "<SESSIONS><SESSION number=\"1\" date=\"2024-06-01\"><EVENTS>" + events + "</EVENTS></SESSION></SESSIONS>";
@@ -78,8 +77,8 @@ TEST(ResultPlaces, OwnPlaceBefore3AndRankingsFrom3) {
   const std::string v3results =
       "<RESULTS><RESULT resultid=\"1\" eventid=\"1\" place=\"7\"/><RESULT resultid=\"2\" eventid=\"1\" place=\"4\"/>"
       "<RESULT resultid=\"3\" eventid=\"1\"/><RESULT eventid=\"1\" place=\"6\"/></RESULTS>";
-  auto v3 = ReadDoc("3.0", "", Events(Event(1, 1, "", groups)) + "<CLUBS>" + Club("", Athlete("", v3results)) +
-                                   "</CLUBS>");
+  auto v3 =
+      ReadDoc("3.0", "", Events(Event(1, 1, "", groups)) + "<CLUBS>" + Club("", Athlete("", v3results)) + "</CLUBS>");
   auto r3 = MeetOf(v3)->FindEvent(1)->GetResults();
   std::vector<int> ids;
   for (const auto& r : *r3) ids.push_back(r->GetId());
@@ -103,17 +102,18 @@ TEST(ResultPlaces, ResultOrderPutsPlacesFirstThenStatus) {
 TEST(EntryJoin, ResultFindsOrGainsItsEntryAndHeat) {
   const std::string heats =
       "<HEATS><HEAT heatid=\"10\" number=\"4\"/><HEAT heatid=\"11\" number=\"5\"/><HEAT number=\"9\"/></HEATS>";
-  const std::string a1 = Athlete(
-      "athleteid=\"1\" lastname=\"Berg\" firstname=\"Jan\" gender=\"M\" birthdate=\"2009-03-04\"",
-      "<ENTRIES><ENTRY eventid=\"1\" entrytime=\"00:01:02.50\" heatid=\"10\" lane=\"4\">"
-      "<MEETINFO city=\"Bern\" nation=\"CH\" qualificationtime=\"00:01:01.00\" date=\"2024-02-03\"/></ENTRY>"
-      "<ENTRY eventid=\"2\" entrytime=\"00:00:00.00\" heat=\"3\" lane=\"2\"/></ENTRIES>"
-      "<RESULTS><RESULT resultid=\"1\" eventid=\"1\" swimtime=\"00:01:01.00\"/>"
-      "<RESULT resultid=\"2\" eventid=\"2\" swimtime=\"00:59:50.50\" status=\"DSQ\"/>"
-      "<RESULT resultid=\"3\" eventid=\"3\" swimtime=\"00:59:50.50\"/>"
-      "<RESULT resultid=\"4\" eventid=\"1\" heatid=\"11\" lane=\"6\"/></RESULTS>");
-  auto doc = ReadDoc("3.0", "", Events(Event(1, 1, "", heats) + Event(2, 2) + Event(3, 3)) + "<CLUBS>" +
-                                    Club("name=\"A\"", a1) + "</CLUBS>");
+  const std::string a1 =
+      Athlete("athleteid=\"1\" lastname=\"Berg\" firstname=\"Jan\" gender=\"M\" birthdate=\"2009-03-04\"",
+              "<ENTRIES><ENTRY eventid=\"1\" entrytime=\"00:01:02.50\" heatid=\"10\" lane=\"4\">"
+              "<MEETINFO city=\"Bern\" nation=\"CH\" qualificationtime=\"00:01:01.00\" date=\"2024-02-03\"/></ENTRY>"
+              "<ENTRY eventid=\"2\" entrytime=\"00:00:00.00\" heat=\"3\" lane=\"2\"/></ENTRIES>"
+              "<RESULTS><RESULT resultid=\"1\" eventid=\"1\" swimtime=\"00:01:01.00\"/>"
+              "<RESULT resultid=\"2\" eventid=\"2\" swimtime=\"00:59:50.50\" status=\"DSQ\"/>"
+              "<RESULT resultid=\"3\" eventid=\"3\" swimtime=\"00:59:50.50\"/>"
+              "<RESULT resultid=\"4\" eventid=\"1\" heatid=\"11\" lane=\"6\"/></RESULTS>");
+  auto doc = ReadDoc(
+      "3.0", "",
+      Events(Event(1, 1, "", heats) + Event(2, 2) + Event(3, 3)) + "<CLUBS>" + Club("name=\"A\"", a1) + "</CLUBS>");
   auto meet = MeetOf(doc);
   auto athlete = meet->FindAthlete(1);
   auto results = athlete->GetResults(0, 0);
@@ -160,11 +160,12 @@ TEST(EntryJoin, ResultFindsOrGainsItsEntryAndHeat) {
 }
 
 TEST(EntryJoin, OwnCollectionsRoundFilterAndSortOrders) {
-  const std::string a = Athlete("athleteid=\"1\" gender=\"F\"",
-                                "<ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:01:00.00\"/>"
-                                "<ENTRY eventid=\"1\" entrytime=\"00:01:10.00\"/>"
-                                "<ENTRY eventid=\"2\" entrytime=\"00:00:50.00\"/></ENTRIES>"
-                                "<RESULTS><RESULT eventid=\"2\"/><RESULT eventid=\"1\"/><RESULT eventid=\"9\"/></RESULTS>");
+  const std::string a =
+      Athlete("athleteid=\"1\" gender=\"F\"",
+              "<ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:01:00.00\"/>"
+              "<ENTRY eventid=\"1\" entrytime=\"00:01:10.00\"/>"
+              "<ENTRY eventid=\"2\" entrytime=\"00:00:50.00\"/></ENTRIES>"
+              "<RESULTS><RESULT eventid=\"2\"/><RESULT eventid=\"1\"/><RESULT eventid=\"9\"/></RESULTS>");
   auto doc = ReadDoc("3.0", "",
                      Events(Event(1, 30, "round=\"PRE\"") + Event(2, 10, "round=\"FIN\"") + Event(3, 20)) + "<CLUBS>" +
                          Club("", a) + "</CLUBS>");
@@ -190,11 +191,11 @@ TEST(EventCollections, ClubByClubAthletesBeforeRelaysForAClubOrAgeGroup) {
            std::to_string(ageGroup) + "\"/></RESULTS>";
   };
   auto entry = "<ENTRIES><ENTRY eventid=\"1\"/></ENTRIES>";
-  const std::string clubs =
-      "<CLUBS>" +
-      Club("name=\"A\"", Athlete("", result(2, 7) + entry),
-           "<RELAY number=\"1\">" + result(1, 7) + entry + "</RELAY>") +
-      Club("name=\"B\"", Athlete("", result(3, 8) + entry) + Athlete("", result(4, 7))) + "</CLUBS>";
+  const std::string clubs = "<CLUBS>" +
+                            Club("name=\"A\"", Athlete("", result(2, 7) + entry),
+                                 "<RELAY number=\"1\">" + result(1, 7) + entry + "</RELAY>") +
+                            Club("name=\"B\"", Athlete("", result(3, 8) + entry) + Athlete("", result(4, 7))) +
+                            "</CLUBS>";
   auto doc = ReadDoc("2.0", "", Events(relayEvent) + clubs);
   auto event = MeetOf(doc)->FindEvent(1);
   auto ids = [](const IQbLenexResults& results) {
@@ -222,8 +223,8 @@ TEST(Relays, OwnNameNameAndAgeRange) {
     int number;
     const char* ownName;
   } cases[] = {
-      {"SC Aqua", 1, ""},      {"SC Aqua 2", 2, ""},     {"sc aqua b", 2, ""},        {"SC Aqua A", 0, ""},
-      {"SC Aqua Z", 30, ""},   {"Juniors", 1, "Juniors"}, {"SC Aqua C", 2, "SC Aqua C"}, {"SC Aqua 1", 2, "SC Aqua 1"},
+      {"SC Aqua", 1, ""},    {"SC Aqua 2", 2, ""},      {"sc aqua b", 2, ""},          {"SC Aqua A", 0, ""},
+      {"SC Aqua Z", 30, ""}, {"Juniors", 1, "Juniors"}, {"SC Aqua C", 2, "SC Aqua C"}, {"SC Aqua 1", 2, "SC Aqua 1"},
   };
   std::string relays;
   for (const auto& c : cases)
@@ -287,9 +288,10 @@ TEST(Clubs, NationFallBacksTypeKeyAndNames) {
 
 TEST(Athletes, NamesNationAgeLicenseAndSortOrders) {
   const std::string athletes =
-      Athlete("athleteid=\"1\" lastname=\"Noè\" firstname=\"Zoë\" gender=\"F\" birthdate=\"2010-07-01\" "
-              "license=\" 12 34 \" nation=\"YUG\"",
-              "") +
+      Athlete(
+          "athleteid=\"1\" lastname=\"Noè\" firstname=\"Zoë\" gender=\"F\" birthdate=\"2010-07-01\" "
+          "license=\" 12 34 \" nation=\"YUG\"",
+          "") +
       Athlete("athleteid=\"2\" lastname=\"adams\" firstname=\"Bo\" gender=\"M\"", "") +
       Athlete("athleteid=\"3\" lastname=\"Ball\" firstname=\"Al\" gender=\"M\" lastname.en=\"Bell\"", "");
   auto doc = ReadDoc("3.0", "nation=\"GER\"",
@@ -322,11 +324,12 @@ TEST(Athletes, NamesNationAgeLicenseAndSortOrders) {
 }
 
 TEST(Splits, SortedSplitAndLapTimes) {
-  const std::string a = Athlete("", "<RESULTS><RESULT eventid=\"1\"><SPLITS><SPLIT distance=\"100\" "
-                                    "swimtime=\"00:01:02.50\"/><SPLIT distance=\"50\" swimtime=\"00:00:30.00\"/>"
-                                    "<SPLIT distance=\"150\" swimtime=\"00:01:35.00\"/></SPLITS></RESULT>"
-                                    "<RESULT eventid=\"1\"><SPLITS><SPLIT distance=\"100\" swimtime=\"00:01:02.50\"/>"
-                                    "</SPLITS></RESULT></RESULTS>");
+  const std::string a = Athlete("",
+                                "<RESULTS><RESULT eventid=\"1\"><SPLITS><SPLIT distance=\"100\" "
+                                "swimtime=\"00:01:02.50\"/><SPLIT distance=\"50\" swimtime=\"00:00:30.00\"/>"
+                                "<SPLIT distance=\"150\" swimtime=\"00:01:35.00\"/></SPLITS></RESULT>"
+                                "<RESULT eventid=\"1\"><SPLITS><SPLIT distance=\"100\" swimtime=\"00:01:02.50\"/>"
+                                "</SPLITS></RESULT></RESULTS>");
   auto doc = ReadDoc("3.0", "", Events(Event(1, 1)) + "<CLUBS>" + Club("", a) + "</CLUBS>");
   auto results = MeetOf(doc)->GetClubs(0)->GetItem(0)->GetAthletes(0)->GetItem(0)->GetResults(0, 0);
   auto splits = results->GetItem(0)->GetSplits();
@@ -345,8 +348,8 @@ TEST(Splits, SortedSplitAndLapTimes) {
 
 TEST(ClubStats, AthletesAndStartsCountEachEventOnce) {
   // Events 1 (TIM) and 2 (PRE) count, event 3 (FIN) does not.
-  const std::string events = Events(Event(1, 1) + Event(2, 2, "round=\"PRE\"") + Event(3, 3, "round=\"FIN\"") +
-                                    Event(4, 4, "", "", 4));
+  const std::string events =
+      Events(Event(1, 1) + Event(2, 2, "round=\"PRE\"") + Event(3, 3, "round=\"FIN\"") + Event(4, 4, "", "", 4));
   const std::string athletes =
       Athlete("gender=\"M\"",
               "<ENTRIES><ENTRY eventid=\"1\"/><ENTRY eventid=\"2\"/><ENTRY eventid=\"3\"/></ENTRIES>"
@@ -413,4 +416,37 @@ TEST(RelayPositions, SortedByNumberWithTheirAthletes) {
   EXPECT_EQ(result->GetRelay()->GetNumber(), 1);
   EXPECT_EQ(result->GetName(true), "A, Men");
   EXPECT_EQ(result->GetRelay()->GetOwnName(), "");
+}
+
+TEST(Officials, NamesContactAndMeetInfoReplacement) {
+  const std::string contact =
+      "<CONTACT city=\"c1\" country=\"c2\" email=\"c3\" fax=\"c4\" name=\"c5\" internet=\"c6\" mobile=\"c7\" "
+      "phone=\"c8\" state=\"c9\" street=\"c10\" street2=\"c11\" zip=\"c12\"/>";
+  auto doc = ReadDoc("3.0", "",
+                     Events(Event(1, 1)) +
+                         "<CLUBS><CLUB name=\"A\"><OFFICIALS><OFFICIAL officialid=\"4\" "
+                         "lastname=\"Ode\" firstname=\"Iris\" gender=\"F\" grade=\"R1\" nation=\"CZ\">" +
+                         contact + "</OFFICIAL></OFFICIALS>" +
+                         "<ATHLETES><ATHLETE><ENTRIES><ENTRY eventid=\"1\"><MEETINFO city=\"Old\"/></ENTRY></ENTRIES>"
+                         "</ATHLETE></ATHLETES></CLUB></CLUBS>");
+  auto club = MeetOf(doc)->GetClubs(0)->GetItem(0);
+  auto official = club->GetOfficials()->GetItem(0);
+  EXPECT_EQ(official->GetId(), 4);
+  EXPECT_EQ(official->GetFullName(), "ODE, Iris");
+  EXPECT_EQ(official->GetGender(), 2);
+  EXPECT_EQ(official->GetGrade(), "R1");
+  EXPECT_EQ(official->GetNation(), "CZ");  // as written
+  auto c = official->GetContact();
+  std::vector<std::string> all = {c->GetCity(),     c->GetCountry(),     c->GetEmail(),  c->GetFax(),   c->GetName(),
+                                  c->GetInternet(), c->GetContactName(), c->GetMobile(), c->GetPhone(), c->GetState(),
+                                  c->GetStreet(),   c->GetStreet2(),     c->GetZip()};
+  EXPECT_EQ(
+      all, (std::vector<std::string>{"c1", "c2", "c3", "c4", "c5", "c6", "c5", "c7", "c8", "c9", "c10", "c11", "c12"}));
+
+  auto entry = MeetOf(doc)->FindEvent(1)->GetEntries(0, nullptr)->GetItem(0);
+  EXPECT_EQ(entry->GetMeetInfo()->GetCity(), "Old");
+  auto replacement = NewXmlElement("MEETINFO");
+  replacement->SetAttribute("city", "New");
+  std::dynamic_pointer_cast<const TLnxEntry>(entry)->ReplaceMeetInfo(replacement);
+  EXPECT_EQ(entry->GetMeetInfo()->GetCity(), "New");
 }

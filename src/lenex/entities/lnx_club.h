@@ -57,8 +57,8 @@ class TLnxClubStats final : public IQbLenexClubStats {
 
  private:
   std::string name_, key_;
-  int athletes_[4] = {};        // by gender code
-  int starts_[2][4] = {};       // [relay][gender code]
+  int athletes_[4] = {};   // by gender code
+  int starts_[2][4] = {};  // [relay][gender code]
 };
 
 }  // namespace lnx

@@ -28,7 +28,6 @@ void Walk(const IQbXmlElement& meet, const PathAtoms& a, OuterFn visitOuter, Inn
   }
 }
 
-
 using Walked = TLnxDocumentIndex::Walked;
 
 // Records a walked container.
@@ -73,8 +72,8 @@ struct ResultAtoms {
 // CLUBS, ATHLETES and RELAYS (none when missing), visitItems(c) the item containers; either
 // returns false to stop.
 template <class ContainerFn, class ItemsFn>
-void WalkItemContainers(const IQbXmlElement& meet, const IQbXmlElement* club, TQbAtom items,
-                        ContainerFn visitContainer, ItemsFn visitItems) {
+void WalkItemContainers(const IQbXmlElement& meet, const IQbXmlElement* club, TQbAtom items, ContainerFn visitContainer,
+                        ItemsFn visitItems) {
   static const ResultAtoms a;
   auto owners = [&](const IQbXmlElement& c, TQbAtom container, TQbAtom owner) {
     IQbXmlElement* list = c.FindChild(container);
@@ -168,7 +167,6 @@ TQbXmlElementPtr TLnxDocumentIndex::Find(const IQbXmlElement& meet, const TLnxId
   }
   return hit;
 }
-
 
 TQbXmlElementList CollectEventItems(const IQbXmlElement& meet, const IQbXmlElement* club, bool results, int eventId,
                                     const int* ageGroupId) {

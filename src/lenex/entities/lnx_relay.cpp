@@ -45,8 +45,8 @@ std::string TLnxRelay::GetOwnName() const {
   if (name.empty() || !club || club->GetName() != "CLUB") return name;
   std::string clubName = club->GetAttribute("name");
   int number = GetNumber();
-  for (const std::string& repeat : {clubName, clubName + " " + std::to_string(number),
-                                    clubName + " " + std::string(1, RelayLetter(number))})
+  for (const std::string& repeat :
+       {clubName, clubName + " " + std::to_string(number), clubName + " " + std::string(1, RelayLetter(number))})
     if (qbsw::EqualsAnyCase(name, repeat)) return {};
   return name;
 }
