@@ -80,7 +80,8 @@ std::string TLnxClub::GetShortNameEn() const {
 
 std::shared_ptr<const IQbLenexAthletes> TLnxClub::GetAthletes(int sortOrder) const {
   std::vector<std::shared_ptr<const IQbLenexAthlete>> athletes;
-  for (const auto& a : ChildrenNamed(Container("ATHLETES").get(), "ATHLETE")) athletes.push_back(Make<TLnxAthlete>(a));
+  for (const auto& a : ChildrenNamed(Element().FindChild(AtomOf("ATHLETES")), "ATHLETE"))
+    athletes.push_back(Make<TLnxAthlete>(a));
   if (sortOrder == kAthletesByName)
     SortByKey(athletes, [](const auto& a) { return qbsw::FoldCase(a->GetFullName()); });
   else if (sortOrder == kAthletesByGenderAndName)
@@ -89,19 +90,20 @@ std::shared_ptr<const IQbLenexAthletes> TLnxClub::GetAthletes(int sortOrder) con
 }
 
 std::shared_ptr<const IQbLenexOfficials> TLnxClub::GetOfficials() const {
-  return WrapChildren<IQbLenexOfficial, TLnxOfficial>(Container("OFFICIALS"), "OFFICIAL", Index());
+  return WrapAll<IQbLenexOfficial, TLnxOfficial>(ChildrenNamed(Element().FindChild(AtomOf("OFFICIALS")), "OFFICIAL"),
+                                                 Index());
 }
 
 std::shared_ptr<const IQbLenexEntries> TLnxClub::GetRelayEntries(int sortOrder, TQbRoundSet rounds) const {
-  return OwnEntries(ChildrenNamed(Container("RELAYS").get(), "RELAY"), sortOrder, rounds, Index());
+  return OwnEntries(ChildrenNamed(Element().FindChild(AtomOf("RELAYS")), "RELAY"), sortOrder, rounds, Index());
 }
 
 std::shared_ptr<const IQbLenexRelays> TLnxClub::GetRelays() const {
-  return WrapChildren<IQbLenexRelay, TLnxRelay>(Container("RELAYS"), "RELAY", Index());
+  return WrapAll<IQbLenexRelay, TLnxRelay>(ChildrenNamed(Element().FindChild(AtomOf("RELAYS")), "RELAY"), Index());
 }
 
 std::shared_ptr<const IQbLenexTeams> TLnxClub::GetTeams() const {
-  return WrapChildren<IQbLenexTeam, TLnxTeam>(Container("TEAMS"), "TEAM", Index());
+  return WrapAll<IQbLenexTeam, TLnxTeam>(ChildrenNamed(Element().FindChild(AtomOf("TEAMS")), "TEAM"), Index());
 }
 
 int TLnxClub::GetAthleteCount(TQbGenderSet genders) const { return GetStats()->GetAthleteCount(genders); }
