@@ -61,10 +61,27 @@ TEST(ParticipantIndex, ResultsAndPlacesFollowChangesOfTheTree) {
   r13->SetAsInteger("place", 3);  // no ranking names it: its own place
   EXPECT_EQ(Ids(*event1->GetResults()), (std::vector<int>{12, 11, 13}));
 
+  // A result added to an athlete's RESULTS, and the first RESULTS of an athlete without one.
+  TQbXmlElementPtr r14 = athletes->GetChild(1)->GetOrCreateChild("RESULTS")->AddNewChild("RESULT");
+  r14->SetAsInteger("resultid", 14);
+  r14->SetAsInteger("eventid", 2);
+  EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), (std::vector<int>{21, 14}));
+  TQbXmlElementPtr a4 = athletes->AddNewChild("ATHLETE");
+  EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), (std::vector<int>{21, 14}));
+  TQbXmlElementPtr r15 = a4->AddNewChild("RESULTS")->AddNewChild("RESULT");
+  r15->SetAsInteger("resultid", 15);
+  r15->SetAsInteger("eventid", 2);
+  EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), (std::vector<int>{21, 14, 15}));
+  athletes->GetChild(1)->RemoveChildByName("RESULTS");  // results 12 and 14
+  EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), (std::vector<int>{21, 15}));
+  EXPECT_EQ(Ids(*event1->GetResults()), (std::vector<int>{11, 13}));
+  athletes->RemoveChild(a4);
+  EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), (std::vector<int>{21}));
+
   // A result moved to the other event by rewriting its "eventid" only.
   athletes->GetChild(0)->GetOrCreateChild("RESULTS")->GetChild(0)->SetAsInteger("eventid", 2);
-  EXPECT_EQ(Ids(*event1->GetResults()), (std::vector<int>{12, 13}));
-  EXPECT_EQ(scan(1), (std::vector<int>{12, 13}));
+  EXPECT_EQ(Ids(*event1->GetResults()), (std::vector<int>{13}));
+  EXPECT_EQ(scan(1), (std::vector<int>{13}));
   EXPECT_EQ(Ids(*meet->FindEvent(2)->GetResults()), scan(2));
 
   // A new ranking places result 13 (its own place no longer counts); a rewritten place moves it.
@@ -89,7 +106,7 @@ TEST(ParticipantIndex, ResultsAndPlacesFollowChangesOfTheTree) {
   ranking->SetAsInteger("place", 5);
   EXPECT_EQ(placeOf13(), 5);
   auto results = event1->GetResults();
-  EXPECT_EQ(Ids(*results), (std::vector<int>{12, 13}));
+  EXPECT_EQ(Ids(*results), (std::vector<int>{13}));
   for (const auto& r : *results) {
     auto* of = dynamic_cast<const IQbElementOf*>(r.get());
     ASSERT_NE(of, nullptr);

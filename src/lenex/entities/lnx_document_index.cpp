@@ -69,8 +69,8 @@ struct ResultAtoms {
 
 // Walks where the entries or results of a meet sit: CLUBS; per CLUB (or only `club`) its ATHLETES
 // and each ATHLETE's `items` container, then its RELAYS and each RELAY's. visitContainer(c) sees
-// CLUBS, ATHLETES and RELAYS (none when missing), visitItems(c) the item containers; either
-// returns false to stop.
+// CLUBS, ATHLETES and RELAYS (none when missing), visitItems(owner, c) the item containers (none
+// when missing; not called when items is 0); either returns false to stop.
 template <class ContainerFn, class ItemsFn>
 void WalkItemContainers(const IQbXmlElement& meet, const IQbXmlElement* club, TQbAtom items, ContainerFn visitContainer,
                         ItemsFn visitItems) {
@@ -80,7 +80,7 @@ void WalkItemContainers(const IQbXmlElement& meet, const IQbXmlElement* club, TQ
     if (!visitContainer(list)) return false;
     if (list)
       for (const auto& o : list->Children())
-        if (o->NameIs(owner) && !visitItems(o->FindChild(items))) return false;
+        if (items != 0 && o->NameIs(owner) && !visitItems(o, o->FindChild(items))) return false;
     return true;
   };
   auto scanClub = [&](const IQbXmlElement& c) {
@@ -174,7 +174,7 @@ TQbXmlElementList CollectEventItems(const IQbXmlElement& meet, const IQbXmlEleme
   const TQbAtom eventAtom = AtomOf("eventid"), ageGroupAtom = AtomOf("agegroupid");
   WalkItemContainers(
       meet, club, AtomOf(results ? "RESULTS" : "ENTRIES"), [](IQbXmlElement*) { return true; },
-      [&](IQbXmlElement* container) {
+      [&](const TQbXmlElementPtr&, IQbXmlElement* container) {
         if (!container) return true;
         for (const auto& item : container->Children()) {
           if (item->GetAsInteger(eventAtom) != eventId) continue;
@@ -204,16 +204,42 @@ int ScanRankingPlace(const IQbXmlElement& event, int resultId) {
 void TLnxDocumentIndex::BuildResults(ResultTable& table) {
   ++builds_;
   table.walked.clear();
+  table.owners.clear();
   table.byEvent.clear();
   const TQbAtom eventAtom = AtomOf("eventid");
   WalkItemContainers(
       *table.meet, nullptr, AtomOf("RESULTS"), [&](IQbXmlElement* c) { return Note(table.walked, c); },
-      [&](IQbXmlElement* container) {
-        Note(table.walked, container);
+      [&](const TQbXmlElementPtr& owner, IQbXmlElement* container) {
+        std::vector<Walked> one;
+        Note(one, container);
+        table.owners.push_back(Owner{owner, std::move(one.front())});
         if (container)
           for (const auto& item : container->Children()) table.byEvent[item->GetAsInteger(eventAtom)].push_back(item);
         return true;
       });
+}
+
+// The lists of owners are walked again; the owners' RESULTS containers are checked where they
+// are (a container can only be the first RESULTS child of its owner while it still has that
+// parent, as children are appended), so the owners themselves are only read when they had none.
+bool TLnxDocumentIndex::StillValid(const ResultTable& table) {
+  ShapeCheck lists(table.walked);
+  WalkItemContainers(*table.meet, nullptr, 0, std::ref(lists),
+                     [](const TQbXmlElementPtr&, IQbXmlElement*) { return true; });
+  if (!lists.Same()) return false;
+  static const TQbAtom results = AtomOf("RESULTS");
+  for (const Owner& o : table.owners) {
+    IQbXmlElement* c = o.results.container.get();
+    if (!c) {
+      if (o.owner->FindChild(results)) return false;
+      continue;
+    }
+    const auto& children = c->Children();
+    if (c->ParentLink() != o.owner.get() || children.size() != o.results.count ||
+        (children.empty() ? o.results.last != nullptr : children.back() != o.results.last))
+      return false;
+  }
+  return true;
 }
 
 TQbXmlElementList TLnxDocumentIndex::ResultsOfEvent(const IQbXmlElement& meet, int eventId) {
@@ -223,13 +249,9 @@ TQbXmlElementList TLnxDocumentIndex::ResultsOfEvent(const IQbXmlElement& meet, i
     table.meet = SharedOf(const_cast<IQbXmlElement*>(&meet));
     BuildResults(table);
     fresh = true;
-  } else {
-    ShapeCheck check(table.walked);
-    WalkItemContainers(meet, nullptr, AtomOf("RESULTS"), std::ref(check), std::ref(check));
-    if (!check.Same()) {
-      BuildResults(table);
-      fresh = true;
-    }
+  } else if (!StillValid(table)) {
+    BuildResults(table);
+    fresh = true;
   }
   auto it = table.byEvent.find(eventId);
   if (it == table.byEvent.end()) return {};

@@ -79,9 +79,15 @@ class TLnxDocumentIndex {
       return std::hash<const void*>()(k.meet) ^ (std::hash<const void*>()(k.path) << 1);
     }
   };
+  // An athlete or relay and its RESULTS container as walked.
+  struct Owner {
+    TQbXmlElementPtr owner;
+    Walked results;
+  };
   struct ResultTable {
     TQbXmlElementPtr meet;
-    std::vector<Walked> walked;
+    std::vector<Walked> walked;  // CLUBS and each club's ATHLETES and RELAYS
+    std::vector<Owner> owners;
     std::unordered_map<int, TQbXmlElementList> byEvent;
   };
   struct Ranked {
@@ -98,6 +104,7 @@ class TLnxDocumentIndex {
   static bool StillValid(const Table& table, const TLnxIdPath& path);
   void Build(Table& table, const TLnxIdPath& path);
   void BuildResults(ResultTable& table);
+  static bool StillValid(const ResultTable& table);
   void BuildPlaces(PlaceTable& table);
 
   std::unordered_map<Key, Table, KeyHash> tables_;
