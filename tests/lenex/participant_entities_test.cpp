@@ -450,3 +450,18 @@ TEST(Officials, NamesContactAndMeetInfoReplacement) {
   std::dynamic_pointer_cast<const TLnxEntry>(entry)->ReplaceMeetInfo(replacement);
   EXPECT_EQ(entry->GetMeetInfo()->GetCity(), "New");
 }
+
+TEST(EntryJoin, AgeGroupOnlyWhenTheResultNamesOne) {
+  const std::string groups =
+      "<AGEGROUPS><AGEGROUP name=\"Open\"/><AGEGROUP agegroupid=\"3\" name=\"Youth\"/></AGEGROUPS>";
+  const std::string a = Athlete("",
+                                "<RESULTS><RESULT eventid=\"1\"/><RESULT eventid=\"1\" agegroupid=\"3\"/>"
+                                "<RESULT eventid=\"1\" agegroupid=\"4\"/></RESULTS>");
+  auto doc = ReadDoc("3.0", "", Events(Event(1, 1, "", groups)) + "<CLUBS>" + Club("", a) + "</CLUBS>");
+  auto results = MeetOf(doc)->FindEvent(1)->GetResults();
+  ASSERT_EQ(results->GetCount(), 3);
+  EXPECT_EQ(results->GetItem(0)->GetAgeGroup(), nullptr);
+  ASSERT_NE(results->GetItem(1)->GetAgeGroup(), nullptr);
+  EXPECT_EQ(results->GetItem(1)->GetAgeGroup()->GetName(), "Youth");
+  EXPECT_EQ(results->GetItem(2)->GetAgeGroup(), nullptr);
+}

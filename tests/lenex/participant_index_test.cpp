@@ -127,6 +127,12 @@ TEST(RealFiles, EveryEventsResultsComeInPlaceOrderAndJoinTheirEvent) {
     bool melbourne = file.find("MELBOURNE") != std::string::npos;
     auto meets = doc->GetMeets();
     for (const auto& meet : *meets) {
+      auto clubs = meet->GetClubs(kClubsByStatsKey);
+      for (const auto& club : *clubs) {
+        EXPECT_LE(club->GetAthleteCount(kAllGenders), club->GetAthletes(0)->GetCount()) << file;
+        EXPECT_GE(club->GetStartCount(kAllGenders, false), 0) << file;
+        EXPECT_FALSE(club->GetStatsName().empty() && !club->GetName().empty()) << file;
+      }
       auto events = meet->GetEvents(-1, 0);
       for (const auto& event : *events) {
         auto results = event->GetResults();
@@ -140,6 +146,12 @@ TEST(RealFiles, EveryEventsResultsComeInPlaceOrderAndJoinTheirEvent) {
           // The cached place is the scanned one.
           auto* of = dynamic_cast<const IQbElementOf*>(r.get());
           EXPECT_EQ(place, ScannedPlace(of->GetElementOf())) << file;
+          // The other joins answer without failing.
+          EXPECT_NE(r->GetHeat(), nullptr) << file;
+          EXPECT_FALSE(r->GetName(true).empty()) << file;
+          auto splits = r->GetSplits();
+          for (int i = 1; i < splits->GetCount(); ++i)
+            EXPECT_LE(splits->GetItem(i - 1)->GetDistance(), splits->GetItem(i)->GetDistance()) << file;
           if (place != kNoPlace) {
             ++placed;
             EXPECT_EQ(r->GetPlaceText().empty(), false) << file;

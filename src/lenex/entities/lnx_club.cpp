@@ -147,7 +147,7 @@ bool IsCountedGender(int gender) { return gender >= qbsw::kGenderMale && gender 
 }  // namespace
 
 TLnxClubStats::TLnxClubStats(const IQbLenexClub& club) : name_(club.GetName()), key_(club.GetStatsKey()) {
-  auto athletes = club.GetAthletes(kAthletesByName);
+  auto athletes = club.GetAthletes(0);  // the counts do not depend on the order
   for (const auto& a : *athletes) {
     int gender = a->GetGender();
     if (!IsCountedGender(gender)) continue;

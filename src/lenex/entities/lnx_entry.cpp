@@ -157,6 +157,8 @@ TQbXmlElementPtr TLnxResult::HeatAndLaneElement() const {
 }
 
 std::shared_ptr<const IQbLenexAgeGroup> TLnxResult::GetAgeGroup() const {
+  // A result that names no age group has none (an id of 0 would find groups without an id).
+  if (!Element().HasAttribute("agegroupid")) return nullptr;
   TQbXmlElementPtr event = EventElement();
   return event ? Make<TLnxAgeGroup>(FindAgeGroupElement(*event, Int("agegroupid"))) : nullptr;
 }
