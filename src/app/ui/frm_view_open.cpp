@@ -178,7 +178,8 @@ void TfrmView::FormShow() {
   SetCaptionFile({});
   if (!arguments_.isEmpty() && !arguments_.first().startsWith('$')) {
     loadingAtStart_ = true;
-    if (startScreen_) startScreen_->SetProgressText("Loading file " + arguments_.first());
+    if (startScreen_) startScreen_->SetProgressText(Q(frame::Language().Texts().LookupText("#QB.LoadingFile")) + " " +
+                                                 arguments_.first());
     OpenResultFile(arguments_.first(), true);
     loadingAtStart_ = false;
     if (startScreen_) startScreen_->SetProgressText({});

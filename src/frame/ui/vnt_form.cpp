@@ -38,7 +38,7 @@ void TVntForm::Loaded() {
   Translate();
   const std::string& folder = Language().ExportFolder();
   if (!folder.empty() && !classChain_.empty() && ExportFormFile(form_, classChain_.back(), folder))
-    ShowMessage(form_, TMessageKind::Plain, QString::fromStdString(classChain_.back()) + "\nForm - Texte gespeichert");
+    ShowMessage(form_, TMessageKind::Plain, QString::fromStdString(classChain_.back() + "\n" + Language().Texts().LookupText("#QB.FormTextsSaved")));
   if (restoreState_) RestoreWindowState();
 }
 

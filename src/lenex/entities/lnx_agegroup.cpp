@@ -3,6 +3,7 @@
 #include "base/qb_strings.h"
 #include "lenex/entities/lnx_collection.h"
 #include "lenex/entities/lnx_entry.h"
+#include "lenex/entities/lnx_meet.h"
 #include "lenex/entities/lnx_time_standard.h"
 #include "swim/qbsw_language.h"
 
@@ -55,8 +56,9 @@ std::shared_ptr<const IQbLenexResults> TLnxAgeGroup::GetResults() const {
   TQbXmlElementPtr event = Event();
   TQbXmlElementPtr meet = Ancestor("MEET");
   if (!event || !meet) return std::make_shared<IQbLenexResults>();
-  int id = GetId();
-  return ResultsInResultOrder(CollectEventItems(*meet, nullptr, true, event->GetAsInteger("eventid"), &id), Index());
+  int id = GetId(), eventId = event->GetAsInteger("eventid");
+  TQbXmlElementPtr found = FindEventElement(*meet, eventId, Index());
+  return ResultsInResultOrder(ResultsOfEvent(*meet, eventId, &id, Index()), Index(), found == event ? event : nullptr);
 }
 
 std::string TLnxAgeGroup::GetDisplayName(int mode) const {

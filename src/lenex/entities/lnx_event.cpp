@@ -6,6 +6,7 @@
 #include "base/qb_strings.h"
 #include "lenex/entities/lnx_agegroup.h"
 #include "lenex/entities/lnx_collection.h"
+#include "lenex/entities/lnx_document_index.h"
 #include "lenex/entities/lnx_entry.h"
 #include "lenex/entities/lnx_fee.h"
 #include "lenex/entities/lnx_heat.h"
@@ -83,7 +84,11 @@ std::string TLnxEvent::GetSortKey() const {
 std::shared_ptr<const IQbLenexResults> TLnxEvent::GetResults() const {
   TQbXmlElementPtr meet = Ancestor("MEET");
   if (!meet) return std::make_shared<IQbLenexResults>();
-  return ResultsInResultOrder(CollectEventItems(*meet, nullptr, true, GetId(), nullptr), Index());
+  // The results name this event only when the meet finds this event by their "eventid".
+  int id = GetId();
+  TQbXmlElementPtr found = FindEventElement(*meet, id, Index());
+  return ResultsInResultOrder(ResultsOfEvent(*meet, id, nullptr, Index()), Index(),
+                              found == element_ ? element_ : nullptr);
 }
 
 int TLnxEvent::GetRound() const {

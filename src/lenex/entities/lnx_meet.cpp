@@ -6,6 +6,7 @@
 #include "lenex/entities/lnx_document_index.h"
 #include "lenex/entities/lnx_event.h"
 #include "lenex/entities/lnx_fee.h"
+#include "lenex/entities/lnx_club.h"
 #include "lenex/entities/lnx_participants.h"
 #include "lenex/entities/lnx_session.h"
 #include "lenex/qb_lenex_codes.h"
@@ -77,7 +78,7 @@ std::shared_ptr<const IQbLenexClubs> TLnxMeet::GetClubs(int sortOrder) const {
     SortByKey(clubs, [](const auto& c) { return qbsw::FoldCase(c->GetName()); });
   else if (sortOrder == kClubsByStatsKey)
     SortByKey(clubs, [](const auto& c) { return qbsw::FoldCase(c->GetStatsKey()); });
-  return std::make_shared<IQbLenexClubs>(std::move(clubs));
+  return std::make_shared<TLnxClubs>(std::move(clubs));
 }
 
 std::shared_ptr<const IQbLenexContact> TLnxMeet::GetContact() const {

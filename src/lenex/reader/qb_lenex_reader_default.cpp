@@ -139,7 +139,7 @@ bool TreeBuilder::StartTag() {
 
 void TreeBuilder::EndTag() {
   TQbXmlElement* top = Top();
-  if (top && AtomName(top->NameAtom()) == scanner_.TagName())
+  if (top && top->NameAtom() == atoms_.Of(scanner_.TagName()))
     stack_.pop_back();
   else
     Report(qb::Format("Unexpected tag: /%s !", std::string(scanner_.TokenText()).c_str()));
