@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "app/browse/club_members.h"
+
 #include "base/qb_strings.h"
 #include "frame/language/language_manager.h"
 
@@ -57,8 +59,8 @@ std::string ClubFlagKey(const lnx::IQbLenexClub& club) {
 
 TBrowseNodes FillClubsTree(const lnx::IQbLenexMeet& meet, const TFlagMap& flags, const TScanProgress& progress) {
   TBrowseNodes roots;
-  // Every club goes in before any node is sorted, so the references into roots stay valid only
-  // within one club's step: roots may grow when a new group is made.
+  // A group node is reached again for each club; roots grows only when a new group is made, so a
+  // reference to one is held only within one club's step.
   TGroupList groups(roots, flags);
   groups.GroupNode(kOtherGroupCode);
   int count = 0;
@@ -74,6 +76,7 @@ TBrowseNodes FillClubsTree(const lnx::IQbLenexMeet& meet, const TFlagMap& flags,
       data->kind = Kind::Club;
       data->statistic = std::make_shared<TClubStatistic>(club);
       TBrowseNode clubNode{club->GetName(), flag >= 0 ? flag : kIconClub, data, {}};
+      AddClubMembers(*club, clubNode, *data->statistic, *group.data->statistic);
       group.children.push_back(std::move(clubNode));
     }
   }

@@ -1,9 +1,11 @@
 // TfrmView: the participants page — the tree of nations, clubs, athletes and relays, and the
 // list of the selected node.
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
 
+#include "app/browse/clubs_list.h"
 #include "app/browse/clubs_tree.h"
 #include "app/ui/browse_tree_items.h"
 #include "app/ui/frm_view.h"
@@ -32,7 +34,21 @@ void TfrmView::trvClubsChange(QTreeWidgetItem* node) {
   pbClubs_->Clear();
   hcClubs_->setVisible(false);
   pnlTnTitel_->clear();
-  if (node) pnlTnTitel_->setText(node->text(0));
+  if (node) {
+    pnlTnTitel_->setText(node->text(0));
+    app::TClubsListRequest request;
+    request.data = NodeData(node);
+    request.level = NodeLevel(node);
+    request.split = chkTnSplit_->isChecked();
+    request.onlyValids = chkTnOnlyValids_->isChecked();
+    request.widths = SectionWidths(hcClubs_);
+    auto meet = CurrentMeet();
+    request.pointTable = meet && meet->GetPointTable();
+    app::TClubsListOutcome outcome = app::DrawClubsList(*pbClubs_, request);
+    currentAthlete_ = outcome.athlete;
+    resultsMode_ = outcome.resultsMode;
+    if (outcome.header.visible) ApplyListHeader(hcClubs_, outcome.header, 3, 5);
+  }
   EndListUpdate(pbClubs_, hcClubs_);
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/ui/frm_view.h"
 #include "app/ui/vnt_paint_box.h"
+#include "frame/language/language_manager.h"
 #include "frame/ui/vnt_messages.h"
 #include "ui_test_support.h"
 
@@ -85,7 +86,7 @@ TEST(PaintBox, RecordsExtentsClipsLongTextsAndScrollsByKeys) {
   EXPECT_EQ(box.ImageSize(), QSize(1, 1));
 }
 
-TEST(BrowsePages, ARealFileFillsBothTreesAndAnEventNodeShowsItsTitle) {
+TEST(BrowsePages, ARealFileFillsBothTreesAndSelectedNodesDrawTheirLists) {
   auto files = testing_support::RealDataFiles("lenex3", {".lef"});
   if (files.empty()) GTEST_SKIP() << "no real data";
   testing_support::FreshSettings settings(3);
@@ -107,6 +108,33 @@ TEST(BrowsePages, ARealFileFillsBothTreesAndAnEventNodeShowsItsTitle) {
   RunEvents(150);
   EXPECT_EQ(view.EventsTitle()->text(), event->text(0));
   EXPECT_NE(view.CurrentEvent(), nullptr);
+  EXPECT_TRUE(view.EventsPaintBox()->HasPicture());
+  EXPECT_GT(view.EventsPaintBox()->ExtentHeight(), 15);
+  EXPECT_TRUE(view.EventsHeader()->isVisibleTo(&view));
+  EXPECT_EQ(view.EventsHeader()->model()->headerData(3, Qt::Horizontal).toString().toStdString(),
+            view.ResultsMode() ? frame::Language().GetText('V', 11) : frame::Language().GetText('S', 17));
+  // The split box redraws at once: the details make the list longer.
+  int plainHeight = view.EventsPaintBox()->ExtentHeight();
+  auto* split = view.findChild<QCheckBox*>("chkEvSplit");
+  split->click();
+  EXPECT_GT(view.EventsPaintBox()->ExtentHeight(), plainHeight);
+
+  // An athlete on the participants page; a club shows its statistics without header.
+  view.Pages()->setCurrentIndex(1);
+  QTreeWidget* clubs = view.ClubsTree();
+  QTreeWidgetItem* athlete = FirstOfKind(clubs, app::TNodeData::Kind::Athlete);
+  ASSERT_NE(athlete, nullptr);
+  clubs->setCurrentItem(athlete);
+  RunEvents(150);
+  EXPECT_EQ(view.ClubsTitle()->text(), athlete->text(0));
+  EXPECT_TRUE(view.ClubsPaintBox()->HasPicture());
+  EXPECT_TRUE(view.ClubsHeader()->isVisibleTo(&view));
+  EXPECT_NE(view.CurrentAthlete(), nullptr);
+  clubs->setCurrentItem(athlete->parent());
+  RunEvents(150);
+  EXPECT_TRUE(view.ClubsPaintBox()->HasPicture());
+  EXPECT_FALSE(view.ClubsHeader()->isVisibleTo(&view));
+  EXPECT_EQ(view.CurrentAthlete(), nullptr);
 
   view.CloseDocument();
   EXPECT_EQ(events->topLevelItemCount(), 0);
