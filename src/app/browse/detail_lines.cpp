@@ -86,6 +86,10 @@ int DrawRelayLines(TListPainter& painter, const lnx::IQbLenexEntry& element, con
   return y;
 }
 
+// The second split column starts w further right, yet never over the first column's lap times
+// (drawn 137 right of the column, about 50 wide): with a narrow list w is only 160.
+int SecondColumnOffset(int w) { return std::max(w, 190); }
+
 int DrawSplitColumns(TListPainter& painter, const lnx::IQbLenexSplits& splits, bool yards, int c, int w, int y) {
   const int g = splits.GetCount();
   const int k = (g - 1) / 2 + 1;
@@ -93,7 +97,7 @@ int DrawSplitColumns(TListPainter& painter, const lnx::IQbLenexSplits& splits, b
   std::int64_t previous = 0;
   for (int i = 0; i < g; ++i) {
     if (i == k) y = startY;
-    const int x = i < k ? c : c + w;
+    const int x = i < k ? c : c + SecondColumnOffset(w);
     auto split = splits.GetItem(i);
     const std::int32_t time = split->GetSwimTime();
     y += 15;

@@ -55,6 +55,8 @@ QHeaderView* MakeHeader(QWidget* parent, const char* name, int sections) {
   header->setSectionsMovable(false);
   header->setStretchLastSection(false);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // One line of text: the header has no rows to size itself by.
+  header->setFixedHeight(header->fontMetrics().height() + 8);
   // The header appears with the first list a page draws.
   header->setVisible(false);
   return header;
@@ -182,6 +184,7 @@ QWidget* TfrmView::CreateListPage(const char* pageName, const QString& caption, 
   (events ? pbEvents_ : pbClubs_) = box;
   // The header sits over the box's picture: inset by the box's frame on both sides.
   auto* headerRow = new QWidget(right);
+  headerRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
   auto* headerLayout = new QHBoxLayout(headerRow);
   headerLayout->setContentsMargins(box->frameWidth(), 0, box->frameWidth(), 0);
   headerLayout->setSpacing(0);

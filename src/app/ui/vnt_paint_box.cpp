@@ -54,6 +54,10 @@ TvntPaintBox::TvntPaintBox(QWidget* parent) : QScrollArea(parent) {
   setBackgroundRole(QPalette::Base);
   setWidgetResizable(false);
   setFocusPolicy(Qt::StrongFocus);
+  // The lists place their texts in pixels, rows 15 apart: their font is sized in pixels too.
+  QFont listFont = font();
+  listFont.setPixelSize(12);
+  setFont(listFont);
   image_ = new TImage(this);
   image_->resize(1, 1);
   setWidget(image_);

@@ -270,6 +270,13 @@ TEST(DetailLines, FiveIndividualSplitsFillTwoColumnsThreeAndTwoAndYardsLabelEndI
     // After the details: start y 6 + 3 rows + 5, separator 14 below.
     ASSERT_EQ(painter.Lines().size(), 1u);
     EXPECT_EQ(painter.Lines()[0].y, 6 + 45 + 5 + 14);
+    // In a narrow list (participants page: right edge 344, left 45, w = 162) the second column
+    // keeps clear of the first column's lap times.
+    TRecordingPainter narrow;
+    auto result = m.meet->GetEvents(lnx::kEventsByNumber, 0)->GetItem(0)->GetResults()->GetItem(0);
+    EXPECT_EQ(app::DrawDetailLines(narrow, *result, 344, 45, 5), 5 + 1 + 45 + 5);
+    EXPECT_EQ(narrow.Find("50" + unit)->x, 48);
+    EXPECT_EQ(narrow.Find("200" + unit)->x, 45 + 190 + 3);
   }
 }
 
