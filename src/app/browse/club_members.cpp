@@ -12,27 +12,6 @@ bool IsOneOf(int round, std::initializer_list<int> rounds) {
   return false;
 }
 
-void CountResult(TClubStatistic& statistic, const lnx::IQbLenexResult& result) {
-  auto event = result.GetEvent();
-  if (!event) return;  // a result of no event of this meet counts nowhere
-  const bool relay = event->GetSwimStyle().IsRelay();
-  const int round = event->GetRound();
-  if (round == qbsw::kRoundSem) statistic.Add(9);
-  if (round == qbsw::kRoundFin) statistic.Add(10);
-  if (IsOneOf(round, {qbsw::kRoundTim, qbsw::kRoundFht, qbsw::kRoundFin})) {
-    const int place = result.GetPlace();
-    if (place >= 1 && place <= 3) statistic.Add(place);
-  }
-  if (IsOneOf(round, {qbsw::kRoundTim, qbsw::kRoundPre, qbsw::kRoundFht})) statistic.Add(relay ? 7 : 6);
-}
-
-void CountEntry(TClubStatistic& statistic, const lnx::IQbLenexEntry& entry) {
-  auto event = entry.GetEvent();
-  if (!event) return;
-  if (IsOneOf(event->GetRound(), {qbsw::kRoundTim, qbsw::kRoundPre, qbsw::kRoundFht}))
-    statistic.Add(event->GetSwimStyle().IsRelay() ? 5 : 4);
-}
-
 std::shared_ptr<TNodeData> Data(TNodeData::Kind kind) {
   auto data = std::make_shared<TNodeData>();
   data->kind = kind;
@@ -40,23 +19,49 @@ std::shared_ptr<TNodeData> Data(TNodeData::Kind kind) {
 }
 }  // namespace
 
-void CountEntryStatistics(TClubStatistic& clubStatistic, TClubStatistic& groupStatistic,
-                          const lnx::IQbLenexResults* results, const lnx::IQbLenexEntries* entries) {
+TEntryCounter::TEventFacts TEntryCounter::Facts(const lnx::IQbLenexEntry& element) {
+  auto event = element.GetEvent();
+  if (!event) return {};  // an entry of no event of this meet counts nowhere
+  auto [it, added] = events_.try_emplace(event->GetId());
+  if (added) it->second = {true, event->GetRound(), event->GetSwimStyle().IsRelay()};
+  return it->second;
+}
+
+void TEntryCounter::CountResult(TClubStatistic& statistic, int place, const TEventFacts& facts) {
+  const int round = facts.round;
+  if (round == qbsw::kRoundSem) statistic.Add(9);
+  if (round == qbsw::kRoundFin) statistic.Add(10);
+  if (place >= 1 && place <= 3) statistic.Add(place);
+  if (IsOneOf(round, {qbsw::kRoundTim, qbsw::kRoundPre, qbsw::kRoundFht})) statistic.Add(facts.relay ? 7 : 6);
+}
+
+void TEntryCounter::CountEntry(TClubStatistic& statistic, const TEventFacts& facts) {
+  if (IsOneOf(facts.round, {qbsw::kRoundTim, qbsw::kRoundPre, qbsw::kRoundFht})) statistic.Add(facts.relay ? 5 : 4);
+}
+
+void TEntryCounter::CountEntryStatistics(TClubStatistic& clubStatistic, TClubStatistic& groupStatistic,
+                                         const lnx::IQbLenexResults* results, const lnx::IQbLenexEntries* entries) {
   if (results && results->GetCount() > 0) {
     for (const auto& result : *results) {
-      CountResult(clubStatistic, *result);
-      CountResult(groupStatistic, *result);
+      TEventFacts facts = Facts(*result);
+      if (!facts.known) continue;
+      // Places count in timed finals, fastest heats and finals only.
+      int place = IsOneOf(facts.round, {qbsw::kRoundTim, qbsw::kRoundFht, qbsw::kRoundFin}) ? result->GetPlace() : 0;
+      CountResult(clubStatistic, place, facts);
+      CountResult(groupStatistic, place, facts);
     }
   } else if (entries) {
     for (const auto& entry : *entries) {
-      CountEntry(clubStatistic, *entry);
-      CountEntry(groupStatistic, *entry);
+      TEventFacts facts = Facts(*entry);
+      if (!facts.known) continue;
+      CountEntry(clubStatistic, facts);
+      CountEntry(groupStatistic, facts);
     }
   }
 }
 
 void AddClubMembers(const lnx::IQbLenexClub& club, TBrowseNode& clubNode, TClubStatistic& clubStatistic,
-                    TClubStatistic& groupStatistic) {
+                    TClubStatistic& groupStatistic, TEntryCounter& counter) {
   constexpr int kDocumentOrder = 0;
   if (auto athletes = club.GetAthletes(lnx::kAthletesByName)) {
     for (const auto& athlete : *athletes) {
@@ -67,7 +72,7 @@ void AddClubMembers(const lnx::IQbLenexClub& club, TBrowseNode& clubNode, TClubS
       groupStatistic.Add(8);
       auto results = athlete->GetResults(kDocumentOrder, 0);
       auto entries = athlete->GetEntries(kDocumentOrder, 0);
-      CountEntryStatistics(clubStatistic, groupStatistic, results.get(), entries.get());
+      counter.CountEntryStatistics(clubStatistic, groupStatistic, results.get(), entries.get());
     }
   }
   if (auto relays = club.GetRelays()) {
@@ -77,7 +82,7 @@ void AddClubMembers(const lnx::IQbLenexClub& club, TBrowseNode& clubNode, TClubS
       clubNode.children.push_back({relay->GetName(true), kIconRelay, data, {}});
       auto results = relay->GetResults(kDocumentOrder, 0);
       auto entries = relay->GetEntries(kDocumentOrder, 0);
-      CountEntryStatistics(clubStatistic, groupStatistic, results.get(), entries.get());
+      counter.CountEntryStatistics(clubStatistic, groupStatistic, results.get(), entries.get());
     }
   }
 }

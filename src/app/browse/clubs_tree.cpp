@@ -64,6 +64,7 @@ TBrowseNodes FillClubsTree(const lnx::IQbLenexMeet& meet, const TFlagMap& flags,
   TGroupList groups(roots, flags);
   groups.GroupNode(kOtherGroupCode);
   int count = 0;
+  TEntryCounter counter;
   auto clubs = meet.GetClubs(lnx::kClubsByName);
   if (clubs) {
     for (const auto& club : *clubs) {
@@ -76,7 +77,7 @@ TBrowseNodes FillClubsTree(const lnx::IQbLenexMeet& meet, const TFlagMap& flags,
       data->kind = Kind::Club;
       data->statistic = std::make_shared<TClubStatistic>(club);
       TBrowseNode clubNode{club->GetName(), flag >= 0 ? flag : kIconClub, data, {}};
-      AddClubMembers(*club, clubNode, *data->statistic, *group.data->statistic);
+      AddClubMembers(*club, clubNode, *data->statistic, *group.data->statistic, counter);
       group.children.push_back(std::move(clubNode));
     }
   }
