@@ -115,11 +115,10 @@ void DrawEntries(TListPainter& painter, const TColumnEdges& cols, const lnx::IQb
     Put(painter, cols.Right(3) - 3, y, 0, kDrawRight, entry->GetEntryTimeText());
     if (event && round != qbsw::kRoundTim && round != qbsw::kRoundPre && round != qbsw::kRoundFht)
       Put(painter, cols.Right(5) + 5, y, 0, kDrawLeft, event->GetRoundName());
-    if (entry->GetLane() > 0) {
-      auto heat = entry->GetHeat();
-      Put(painter, cols.Left(5) + 10, y, 0, kDrawLeft,
-          qb::Format("%d / %d", heat ? heat->GetNumber() : lnx::kNoHeatNumber, entry->GetLane()));
-    }
+    // Heat and lane; a lane without a known heat does not show the "no heat" number -1.
+    auto heat = entry->GetLane() > 0 ? entry->GetHeat() : nullptr;
+    if (heat && heat->GetNumber() > 0)
+      Put(painter, cols.Left(5) + 10, y, 0, kDrawLeft, qb::Format("%d / %d", heat->GetNumber(), entry->GetLane()));
     if (event && event->GetSwimStyle().IsRelay()) {
       y = DrawDetailLines(painter, *entry, m, cols.Width(0), y);
       painter.DrawLine(5, y + 14, SeparatorEnd(cols), y + 14, 1);

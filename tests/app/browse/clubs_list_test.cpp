@@ -41,7 +41,7 @@ Meet CountingMeet() {
                   Result(13, 3, "place=\"2\" swimtime=\"00:00:58.50\" comment=\"Q\"") + "</RESULTS>") +
       Athlete(2, "ADAMS",
               "<ENTRIES><ENTRY eventid=\"4\" entrytime=\"00:01:05.00\" heat=\"3\" lane=\"2\"/>"
-              "<ENTRY eventid=\"2\" entrytime=\"00:01:04.00\"/></ENTRIES>");
+              "<ENTRY eventid=\"2\" entrytime=\"00:01:04.00\" lane=\"5\"/></ENTRIES>");
   std::string relays =
       "<RELAYS><RELAY number=\"1\" gender=\"M\"><ENTRIES><ENTRY eventid=\"5\" entrytime=\"00:02:00.00\">"
       "<RELAYPOSITIONS><RELAYPOSITION number=\"1\" athleteid=\"2\"/><RELAYPOSITION number=\"2\" athleteid=\"1\"/>"
@@ -142,6 +142,31 @@ TEST(ClubsList, AthleteResultsWithRoundNotesAndPlaces) {
   EXPECT_EQ(note->x, 405 + 5);
   EXPECT_NE(painter.Find("(" + events->GetItem(1)->GetRoundName() + ")"), nullptr);
   EXPECT_EQ(painter.Find("58.00")->flags, app::kDrawRight | app::kDrawBold);
+}
+
+TEST(ClubsList, AthleteEntriesWithHeatLaneAndRoundName) {
+  Meet m = CountingMeet();
+  app::TBrowseNodes tree = app::FillClubsTree(*m.meet, NoFlags());
+  TRecordingPainter painter;
+  app::TClubsListRequest request;
+  request.data = tree[0].children[0].children[0].data;  // ADAMS, entries only
+  request.level = 2;
+  request.widths = kWidths;
+  auto outcome = app::DrawClubsList(painter, request);
+  ASSERT_TRUE(outcome.drawn);
+  EXPECT_FALSE(outcome.resultsMode);
+  ASSERT_NE(outcome.athlete, nullptr);
+  // Heat and lane at left(5) + 10; the final's entry names its round after the last column
+  // (70 wide in entry lists) and, with a lane but no heat, shows no heat number.
+  const app::TPaintItem* heatLane = painter.Find("3 / 2");
+  ASSERT_NE(heatLane, nullptr);
+  EXPECT_EQ(heatLane->x, 375);
+  auto final = m.meet->GetEvents(lnx::kEventsByNumber, 0)->GetItem(1);
+  const app::TPaintItem* round = painter.Find(final->GetRoundName());
+  ASSERT_NE(round, nullptr);
+  EXPECT_EQ(round->x, 435 + 5);
+  EXPECT_EQ(painter.Find("-1 / 5"), nullptr);
+  EXPECT_EQ(painter.Find("1:05.00")->flags, app::kDrawRight);
 }
 
 TEST(ClubsList, RelayEntriesShowSwimmersButLeavePrintWithoutAthlete) {
