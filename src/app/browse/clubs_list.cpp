@@ -77,7 +77,8 @@ void DrawResults(TListPainter& painter, const TClubsListRequest& request, const 
       Put(painter, cols.Left(1) + 3, y, cols.Width(1) - 6, kDrawLeft, event->GetSwimStyleText());
     }
     if (auto ageGroup = result->GetAgeGroup())
-      Put(painter, cols.Left(2) + 3, y, cols.Width(2) - 6, kDrawLeft, ageGroup->GetDisplayName(lnx::kAgeGroupNameGenderWhenOther));
+      Put(painter, cols.Left(2) + 3, y, cols.Width(2) - 6, kDrawLeft,
+          ageGroup->GetDisplayName(lnx::kAgeGroupNameGenderWhenOther));
     Put(painter, cols.Right(3) - 3, y, 0, kDrawRight | (valid ? kDrawBold : kDrawItalic), result->GetSwimTimeText());
     // Heats and semi-finals rank nothing final: their places are not bold.
     if (round == qbsw::kRoundPre || round == qbsw::kRoundSem)

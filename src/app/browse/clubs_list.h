@@ -22,7 +22,7 @@ struct TClubsListRequest {
 struct TClubsListOutcome {
   bool drawn = false;
   bool resultsMode = false;
-  TListHeader header;  // hidden for groups and clubs
+  TListHeader header;                                   // hidden for groups and clubs
   std::shared_ptr<const lnx::IQbLenexAthlete> athlete;  // the current athlete, none for relays
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "app/browse/club_members.h"
-
 #include "base/qb_strings.h"
 #include "frame/language/language_manager.h"
 

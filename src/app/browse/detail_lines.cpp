@@ -16,13 +16,19 @@ bool IsValidResultStatus(int status) { return status == 0 || status == 1 || (sta
 
 int SplitStep(int course) {
   switch (course) {
-    case qbsw::kCourseLcm: return 50;
+    case qbsw::kCourseLcm:
+      return 50;
     case qbsw::kCourseScm:
-    case qbsw::kCourseScy: return 25;
-    case qbsw::kCourseScm33: return 33;
-    case qbsw::kCourseScm16: return 16;
-    case qbsw::kCourseScm20: return 20;
-    default: return 1;
+    case qbsw::kCourseScy:
+      return 25;
+    case qbsw::kCourseScm33:
+      return 33;
+    case qbsw::kCourseScm16:
+      return 16;
+    case qbsw::kCourseScm20:
+      return 20;
+    default:
+      return 1;
   }
 }
 
@@ -54,7 +60,8 @@ int DrawRelayLines(TListPainter& painter, const lnx::IQbLenexEntry& element, con
   std::vector<std::shared_ptr<const lnx::IQbLenexPosition>> slots(static_cast<size_t>(n));
   if (auto positions = element.GetRelayPositions())
     for (const auto& position : *positions)
-      if (position->GetNumber() >= 1 && position->GetNumber() <= n) slots[static_cast<size_t>(position->GetNumber() - 1)] = position;
+      if (position->GetNumber() >= 1 && position->GetNumber() <= n)
+        slots[static_cast<size_t>(position->GetNumber() - 1)] = position;
   const int s = SplitStep(course);
   std::int64_t previous = 0, legStart = 0;
   for (int D = 0; D < n * d; D += s) {

@@ -21,7 +21,8 @@ std::string EventNodeText(const lnx::IQbLenexEvent& event) {
   int round = event.GetRound();
   if (round != qbsw::kRoundTim) text += ", " + qbsw::TQbSwLanguage::Instance().RoundName(round);
   auto ageGroups = event.GetAgeGroups();
-  if (ageGroups && ageGroups->GetCount() == 1) text += ", " + ageGroups->GetItem(0)->GetDisplayName(lnx::kAgeGroupNameOnly);
+  if (ageGroups && ageGroups->GetCount() == 1)
+    text += ", " + ageGroups->GetItem(0)->GetDisplayName(lnx::kAgeGroupNameOnly);
   return text;
 }
 

@@ -11,8 +11,8 @@ namespace app {
 // Flags of a text item (they combine).
 enum TDrawFlags : int {
   kDrawLeft = 0,
-  kDrawRight = 2,       // x is the right edge
-  kDrawCentre = 4,      // x is the centre
+  kDrawRight = 2,   // x is the right edge
+  kDrawCentre = 4,  // x is the centre
   kDrawBold = 8,
   kDrawItalic = 16,
   kDrawUnderline = 32,  // a line under the text; the item counts one unit higher

@@ -20,9 +20,8 @@ void TfrmView::FillClubsTree() {
     QSignalBlocker quiet(trvClubs_);
     app::TBrowseNodes nodes;
     if (meet)
-      nodes = app::FillClubsTree(*meet, flagMap_, [this](int count) {
-        ShowProgress(QString::fromStdString(app::ClubsScannedText(count)));
-      });
+      nodes = app::FillClubsTree(
+          *meet, flagMap_, [this](int count) { ShowProgress(QString::fromStdString(app::ClubsScannedText(count))); });
     FillTreeWidget(*trvClubs_, nodes, images_);
   }
   trvClubs_->setUpdatesEnabled(true);

@@ -219,11 +219,21 @@ void TvntPaintBox::keyPressEvent(QKeyEvent* event) {
   const int page = ClientHeight() - LineIncrement();
   int value = bar->value();
   switch (event->key()) {
-    case Qt::Key_PageUp: value -= page; break;
-    case Qt::Key_PageDown: value += page; break;
-    case Qt::Key_Up: value -= LineIncrement(); break;
-    case Qt::Key_Down: value += LineIncrement(); break;
-    default: QScrollArea::keyPressEvent(event); return;
+    case Qt::Key_PageUp:
+      value -= page;
+      break;
+    case Qt::Key_PageDown:
+      value += page;
+      break;
+    case Qt::Key_Up:
+      value -= LineIncrement();
+      break;
+    case Qt::Key_Down:
+      value += LineIncrement();
+      break;
+    default:
+      QScrollArea::keyPressEvent(event);
+      return;
   }
   bar->setValue(std::clamp(value, 0, bar->maximum()));
   event->accept();

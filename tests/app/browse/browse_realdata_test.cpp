@@ -17,7 +17,7 @@ struct Counts {
 };
 
 app::TEventsListOutcome DrawEventList(const app::TBrowseNode& event, const app::TBrowseNode* ageGroup,
-                                     app::TCountingPainter& painter) {
+                                      app::TCountingPainter& painter) {
   app::TEventsListRequest request;
   request.event = event.data->event;
   if (ageGroup) request.ageGroup = ageGroup->data->ageGroup;

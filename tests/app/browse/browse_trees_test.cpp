@@ -34,16 +34,19 @@ app::TFlagMap FlagsAsInTheWindow() {
 
 TEST(EventsTree, SessionsByNumberEventsBySortKeyAgeGroupsOnlyWhenTwoOrMore) {
   qbsw::TQbSwLanguage::ResetInstance();
-  std::string groups2 = "<AGEGROUPS>" + AgeGroup(3, 14, 15) + AgeGroup(2, 12, 13) + AgeGroup(1, 10, 11) + "</AGEGROUPS>";
+  std::string groups2 =
+      "<AGEGROUPS>" + AgeGroup(3, 14, 15) + AgeGroup(2, 12, 13) + AgeGroup(1, 10, 11) + "</AGEGROUPS>";
   std::string group1 = "<AGEGROUPS>" + AgeGroup(4, 10, 11) + "</AGEGROUPS>";
-  auto m = ReadMeet("course=\"LCM\"",
-                    "<SESSIONS>" +
-                        Session("number=\"2\" name=\"Sunday\" date=\"2024-03-10\"",
-                                Event(21, 9, "gender=\"F\" order=\"2\"") + Event(22, 8, "gender=\"M\" order=\"1\"")) +
-                        Session("number=\"1\" name=\"Saturday\" date=\"2024-03-09\"",
-                                Event(11, 2, "gender=\"M\" round=\"FIN\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"1\"", group1) +
-                                    Event(12, 1, "gender=\"F\"", "distance=\"50\" stroke=\"BACK\" relaycount=\"1\"", groups2)) +
-                        "</SESSIONS>");
+  auto m = ReadMeet(
+      "course=\"LCM\"",
+      "<SESSIONS>" +
+          Session("number=\"2\" name=\"Sunday\" date=\"2024-03-10\"",
+                  Event(21, 9, "gender=\"F\" order=\"2\"") + Event(22, 8, "gender=\"M\" order=\"1\"")) +
+          Session(
+              "number=\"1\" name=\"Saturday\" date=\"2024-03-09\"",
+              Event(11, 2, "gender=\"M\" round=\"FIN\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"1\"", group1) +
+                  Event(12, 1, "gender=\"F\"", "distance=\"50\" stroke=\"BACK\" relaycount=\"1\"", groups2)) +
+          "</SESSIONS>");
   int scanned = 0;
   app::TBrowseNodes tree = app::FillEventsTree(*m.meet, [&](int count) { scanned = count; });
   EXPECT_EQ(scanned, 4);

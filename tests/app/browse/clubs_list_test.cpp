@@ -1,8 +1,9 @@
 // The participants tree with its counters, and the participants list drawn into a recording
 // painter.
+#include "app/browse/clubs_list.h"
+
 #include <gtest/gtest.h>
 
-#include "app/browse/clubs_list.h"
 #include "app/browse/clubs_tree.h"
 #include "app/browse/recording_painter.h"
 #include "browse_fixture.h"
@@ -46,12 +47,13 @@ Meet CountingMeet() {
       "<RELAYS><RELAY number=\"1\" gender=\"M\"><ENTRIES><ENTRY eventid=\"5\" entrytime=\"00:02:00.00\">"
       "<RELAYPOSITIONS><RELAYPOSITION number=\"1\" athleteid=\"2\"/><RELAYPOSITION number=\"2\" athleteid=\"1\"/>"
       "</RELAYPOSITIONS></ENTRY></ENTRIES></RELAY></RELAYS>";
-  return ReadMeet("course=\"LCM\" nation=\"\"",
-                  "<SESSIONS>" + Session("number=\"1\"", events) +
-                      "</SESSIONS><CLUBS><CLUB name=\"Lausanne\" nation=\"SUI\" code=\"LN\"><CONTACT name=\"Club office\" "
-                      "street=\"Rue 1\" zip=\"1000\" city=\"Lausanne\" phone=\"021 000\" email=\"a@example.org\"/><ATHLETES>" +
-                      athletes + "</ATHLETES>" + relays + "</CLUB></CLUBS>",
-                  "2.1");
+  return ReadMeet(
+      "course=\"LCM\" nation=\"\"",
+      "<SESSIONS>" + Session("number=\"1\"", events) +
+          "</SESSIONS><CLUBS><CLUB name=\"Lausanne\" nation=\"SUI\" code=\"LN\"><CONTACT name=\"Club office\" "
+          "street=\"Rue 1\" zip=\"1000\" city=\"Lausanne\" phone=\"021 000\" email=\"a@example.org\"/><ATHLETES>" +
+          athletes + "</ATHLETES>" + relays + "</CLUB></CLUBS>",
+      "2.1");
 }
 
 app::TFlagMap NoFlags() { return {}; }
@@ -101,8 +103,8 @@ TEST(ClubsList, ClubShowsCountersInTheirOrderAndItsContact) {
   for (const auto& item : painter.Texts())
     if (item.x == 10) lines.push_back(item.text);
   EXPECT_EQ(lines, (std::vector<std::string>{Text('V', 17), Text('V', 18), Text('V', 19), Text('V', 20), Text('V', 14),
-                                              Text('V', 22), Text('V', 23), Text('V', 24), "Club office", "Rue 1",
-                                              "1000 Lausanne", Text('V', 25) + "021 000", "Email: a@example.org"}));
+                                             Text('V', 22), Text('V', 23), Text('V', 24), "Club office", "Rue 1",
+                                             "1000 Lausanne", Text('V', 25) + "021 000", "Email: a@example.org"}));
   const app::TPaintItem* athletes = painter.Find("2");
   ASSERT_NE(athletes, nullptr);
   EXPECT_EQ(athletes->x, 200);

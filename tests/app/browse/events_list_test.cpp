@@ -1,9 +1,10 @@
 // The events list drawn into a recording painter: rows, header wishes, the only-valid rule, and
 // the detail lines of relays and individual splits.
+#include "app/browse/events_list.h"
+
 #include <gtest/gtest.h>
 
 #include "app/browse/detail_lines.h"
-#include "app/browse/events_list.h"
 #include "app/browse/recording_painter.h"
 #include "browse_fixture.h"
 #include "frame/language/language_manager.h"
@@ -51,8 +52,9 @@ std::string Text(char letter, int number) { return frame::Language().GetText(let
 // event 3 with entries only.
 Meet AgeGroupMeet() {
   std::string ag1 = "<AGEGROUPS><AGEGROUP agegroupid=\"10\" agemin=\"10\" agemax=\"12\"/></AGEGROUPS>";
-  std::string ag2 = "<AGEGROUPS><AGEGROUP agegroupid=\"20\" agemin=\"10\" agemax=\"11\"/>"
-                    "<AGEGROUP agegroupid=\"21\" agemin=\"12\" agemax=\"13\"/></AGEGROUPS>";
+  std::string ag2 =
+      "<AGEGROUPS><AGEGROUP agegroupid=\"20\" agemin=\"10\" agemax=\"11\"/>"
+      "<AGEGROUP agegroupid=\"21\" agemin=\"12\" agemax=\"13\"/></AGEGROUPS>";
   std::string heats = "<HEATS><HEAT heatid=\"901\" number=\"2\"/></HEATS>";
   std::string events = Event(1, 1, "gender=\"F\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"1\"", ag1) +
                        Event(2, 2, "gender=\"F\"", "distance=\"50\" stroke=\"FREE\" relaycount=\"1\"", ag2) +
@@ -61,13 +63,16 @@ Meet AgeGroupMeet() {
       Athlete(1, "ALPHA",
               "<RESULTS>" + Result(101, 1, "agegroupid=\"10\" place=\"1\" swimtime=\"00:01:01.00\" points=\"512\"") +
                   Result(201, 2, "agegroupid=\"21\" place=\"1\" swimtime=\"00:00:29.00\"") +
-                  "</RESULTS><ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:02:20.00\" heatid=\"901\" lane=\"4\"/></ENTRIES>") +
+                  "</RESULTS><ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:02:20.00\" heatid=\"901\" "
+                  "lane=\"4\"/></ENTRIES>") +
       Athlete(2, "BRAVO",
               "<RESULTS>" + Result(102, 1, "agegroupid=\"10\" place=\"2\" swimtime=\"00:01:02.00\" comment=\"PB\"") +
                   Result(202, 2, "agegroupid=\"20\" place=\"1\" swimtime=\"00:00:31.00\"") +
-                  "</RESULTS><ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:02:10.00\" heatid=\"901\" lane=\"5\"/></ENTRIES>");
-  return ReadMeet("course=\"LCM\"", "<SESSIONS>" + Session("number=\"1\"", events) + "</SESSIONS><CLUBS><CLUB name=\"Team Blue\"><ATHLETES>" +
-                                        athletes + "</ATHLETES></CLUB></CLUBS>",
+                  "</RESULTS><ENTRIES><ENTRY eventid=\"3\" entrytime=\"00:02:10.00\" heatid=\"901\" "
+                  "lane=\"5\"/></ENTRIES>");
+  return ReadMeet("course=\"LCM\"",
+                  "<SESSIONS>" + Session("number=\"1\"", events) +
+                      "</SESSIONS><CLUBS><CLUB name=\"Team Blue\"><ATHLETES>" + athletes + "</ATHLETES></CLUB></CLUBS>",
                   "2.1");
 }
 
@@ -128,11 +133,15 @@ TEST(EventsList, EventWithTwoAgeGroupsAndResultsDrawsNothingButEachAgeGroupItsOw
 
 TEST(EventsList, EventWithAgeGroupsThatClaimNoResultShowsThemAllOnItsOwnNode) {
   // LENEX 3 results name no age group: every age group list is empty, so the event shows them.
-  std::string groups = "<AGEGROUPS><AGEGROUP agegroupid=\"20\" agemin=\"10\" agemax=\"11\"/>"
-                       "<AGEGROUP agegroupid=\"21\" agemin=\"12\" agemax=\"13\"/></AGEGROUPS>";
-  std::string athletes = Athlete(1, "ONE", "<RESULTS>" + Result(1, 1, "place=\"1\" swimtime=\"00:01:00.00\"") + "</RESULTS>");
+  std::string groups =
+      "<AGEGROUPS><AGEGROUP agegroupid=\"20\" agemin=\"10\" agemax=\"11\"/>"
+      "<AGEGROUP agegroupid=\"21\" agemin=\"12\" agemax=\"13\"/></AGEGROUPS>";
+  std::string athletes =
+      Athlete(1, "ONE", "<RESULTS>" + Result(1, 1, "place=\"1\" swimtime=\"00:01:00.00\"") + "</RESULTS>");
   Meet m = ReadMeet("course=\"LCM\"",
-                    "<SESSIONS>" + Session("number=\"1\"", Event(1, 1, "gender=\"F\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"1\"", groups)) +
+                    "<SESSIONS>" +
+                        Session("number=\"1\"", Event(1, 1, "gender=\"F\"",
+                                                      "distance=\"100\" stroke=\"FREE\" relaycount=\"1\"", groups)) +
                         "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + athletes + "</ATHLETES></CLUB></CLUBS>",
                     "2.1");
   TRecordingPainter painter;
@@ -165,9 +174,9 @@ TEST(EventsList, OnlyValidResultsDropsNonStartersKeepsExhibitionsAndItalicisesIn
       Athlete(2, "EXHIB", "<RESULTS>" + Result(2, 1, "status=\"EXH\" swimtime=\"00:01:01.00\"") + "</RESULTS>") +
       Athlete(3, "DISQ", "<RESULTS>" + Result(3, 1, "status=\"DSQ\" swimtime=\"00:01:02.00\"") + "</RESULTS>") +
       Athlete(4, "NOSTART", "<RESULTS>" + Result(4, 1, "status=\"DNS\"") + "</RESULTS>");
-  Meet m = ReadMeet("course=\"LCM\"", "<SESSIONS>" + Session("number=\"1\"", Event(1, 1, "gender=\"F\"")) +
-                                          "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + athletes +
-                                          "</ATHLETES></CLUB></CLUBS>",
+  Meet m = ReadMeet("course=\"LCM\"",
+                    "<SESSIONS>" + Session("number=\"1\"", Event(1, 1, "gender=\"F\"")) +
+                        "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + athletes + "</ATHLETES></CLUB></CLUBS>",
                     "2.1");
   TRecordingPainter all;
   Draw(all, m, 0);
@@ -193,17 +202,23 @@ TEST(DetailLines, RelayOf4x100LcmWith50mSplitsShowsSwimmersLapsAndLegTimes) {
   for (int i = 1; i <= 4; ++i)
     positions += "<RELAYPOSITION number=\"" + std::to_string(i) + "\" athleteid=\"" + std::to_string(i) + "\"/>";
   positions += "</RELAYPOSITIONS>";
-  std::string splits = Splits({{50, "00:00:30.00"}, {100, "00:01:02.50"}, {150, "00:01:32.00"}, {200, "00:02:05.00"},
-                               {250, "00:02:35.00"}, {300, "00:03:08.00"}, {350, "00:03:38.00"}, {400, "00:04:11.00"}});
+  std::string splits = Splits({{50, "00:00:30.00"},
+                               {100, "00:01:02.50"},
+                               {150, "00:01:32.00"},
+                               {200, "00:02:05.00"},
+                               {250, "00:02:35.00"},
+                               {300, "00:03:08.00"},
+                               {350, "00:03:38.00"},
+                               {400, "00:04:11.00"}});
   std::string relay = "<RELAYS><RELAY number=\"1\" gender=\"F\"><RESULTS>" +
                       Result(9, 1, "place=\"1\" swimtime=\"00:04:11.00\"", splits + positions) +
                       "</RESULTS></RELAY></RELAYS>";
-  Meet m = ReadMeet("course=\"LCM\"",
-                    "<SESSIONS>" +
-                        Session("number=\"1\"", Event(1, 1, "gender=\"F\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"4\"")) +
-                        "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + swimmers + "</ATHLETES>" + relay +
-                        "</CLUB></CLUBS>",
-                    "2.1");
+  Meet m = ReadMeet(
+      "course=\"LCM\"",
+      "<SESSIONS>" +
+          Session("number=\"1\"", Event(1, 1, "gender=\"F\"", "distance=\"100\" stroke=\"FREE\" relaycount=\"4\"")) +
+          "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + swimmers + "</ATHLETES>" + relay + "</CLUB></CLUBS>",
+      "2.1");
   // A relay event shows its details even with the split box unchecked.
   TRecordingPainter painter;
   Draw(painter, m, 0);
@@ -240,15 +255,17 @@ TEST(DetailLines, RelayOf4x100LcmWith50mSplitsShowsSwimmersLapsAndLegTimes) {
 }
 
 TEST(DetailLines, FiveIndividualSplitsFillTwoColumnsThreeAndTwoAndYardsLabelEndInY) {
-  std::string splits = Splits({{50, "00:00:30.00"}, {100, "00:01:02.00"}, {150, "00:01:35.00"}, {200, "00:02:08.00"},
-                               {250, "00:02:41.00"}});
-  std::string athletes = Athlete(1, "SOLO", "<RESULTS>" + Result(1, 1, "place=\"1\" swimtime=\"00:03:14.00\"", splits) + "</RESULTS>");
+  std::string splits = Splits(
+      {{50, "00:00:30.00"}, {100, "00:01:02.00"}, {150, "00:01:35.00"}, {200, "00:02:08.00"}, {250, "00:02:41.00"}});
+  std::string athletes =
+      Athlete(1, "SOLO", "<RESULTS>" + Result(1, 1, "place=\"1\" swimtime=\"00:03:14.00\"", splits) + "</RESULTS>");
   for (const std::string course : {"LCM", "SCY"}) {
-    Meet m = ReadMeet("course=\"" + course + "\"",
-                      "<SESSIONS>" +
-                          Session("number=\"1\"", Event(1, 1, "gender=\"F\"", "distance=\"300\" stroke=\"FREE\" relaycount=\"1\"")) +
-                          "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + athletes + "</ATHLETES></CLUB></CLUBS>",
-                      "2.1");
+    Meet m = ReadMeet(
+        "course=\"" + course + "\"",
+        "<SESSIONS>" +
+            Session("number=\"1\"", Event(1, 1, "gender=\"F\"", "distance=\"300\" stroke=\"FREE\" relaycount=\"1\"")) +
+            "</SESSIONS><CLUBS><CLUB name=\"C\"><ATHLETES>" + athletes + "</ATHLETES></CLUB></CLUBS>",
+        "2.1");
     const std::string unit = course == "SCY" ? "y:" : "m:";
     TRecordingPainter painter;
     Draw(painter, m, 0, -1, true);
@@ -257,14 +274,16 @@ TEST(DetailLines, FiveIndividualSplitsFillTwoColumnsThreeAndTwoAndYardsLabelEndI
       const char* lap;
     };
     // Row at 5, details start at 6: first column at x 39, the second w = 197 further right.
-    for (const Expect& e : {Expect{50, 39, 21, "(30.00)"}, Expect{100, 39, 36, "(32.00)"}, Expect{150, 39, 51, "(33.00)"},
-                            Expect{200, 236, 21, "(33.00)"}, Expect{250, 236, 36, "(33.00)"}}) {
+    for (const Expect& e :
+         {Expect{50, 39, 21, "(30.00)"}, Expect{100, 39, 36, "(32.00)"}, Expect{150, 39, 51, "(33.00)"},
+          Expect{200, 236, 21, "(33.00)"}, Expect{250, 236, 36, "(33.00)"}}) {
       const app::TPaintItem* label = painter.Find(std::to_string(e.distance) + unit);
       ASSERT_NE(label, nullptr) << course << e.distance;
       EXPECT_EQ(label->x, e.x) << e.distance;
       EXPECT_EQ(label->y, e.y) << e.distance;
       bool lapFound = false;
-      for (const auto& item : painter.Texts()) lapFound |= item.y == e.y && item.x == e.x - 3 + 137 && item.text == e.lap;
+      for (const auto& item : painter.Texts())
+        lapFound |= item.y == e.y && item.x == e.x - 3 + 137 && item.text == e.lap;
       EXPECT_TRUE(lapFound) << e.distance;
     }
     // After the details: start y 6 + 3 rows + 5, separator 14 below.
