@@ -90,6 +90,12 @@ TEST(BrowsePages, ARealFileFillsBothTreesAndSelectedNodesDrawTheirLists) {
   auto files = testing_support::RealDataFiles("lenex3", {".lef"});
   if (files.empty()) GTEST_SKIP() << "no real data";
   testing_support::FreshSettings settings(3);
+  // Showing the window would ask about the file types: no message box in this test.
+  struct NoMessages {
+    frame::ui::TMessageFunction previous = frame::ui::SetMessageFunction(
+        [](QWidget*, frame::ui::TMessageKind, const QString&) { return frame::ui::TMessageAnswer::No; });
+    ~NoMessages() { frame::ui::SetMessageFunction(previous); }
+  } noMessages;
   TfrmView view({});
   std::string file;
   for (const std::string& f : files)
@@ -135,6 +141,22 @@ TEST(BrowsePages, ARealFileFillsBothTreesAndSelectedNodesDrawTheirLists) {
   EXPECT_TRUE(view.ClubsPaintBox()->HasPicture());
   EXPECT_FALSE(view.ClubsHeader()->isVisibleTo(&view));
   EXPECT_EQ(view.CurrentAthlete(), nullptr);
+
+  // The header keeps its minimum widths and moves with the list's horizontal scroll.
+  view.Pages()->setCurrentIndex(0);
+  view.resize(500, 400);
+  view.show();
+  RunEvents(50);
+  QHeaderView* header = view.EventsHeader();
+  header->resizeSection(3, 10);
+  EXPECT_EQ(header->sectionSize(3), 53);
+  header->resizeSection(1, 900);  // wider than the box: the list scrolls sideways
+  RunEvents(50);
+  QScrollBar* sideways = view.EventsPaintBox()->horizontalScrollBar();
+  ASSERT_GT(sideways->maximum(), 0);
+  sideways->setValue(120);
+  EXPECT_EQ(header->offset(), 120);
+  view.hide();
 
   view.CloseDocument();
   EXPECT_EQ(events->topLevelItemCount(), 0);
