@@ -153,6 +153,34 @@ TEST(AgeGroups, ResultsRankingsAndHeatsOfLenex3) {
   EXPECT_EQ(heats->GetItem(0)->GetAgeGroup(), nullptr);
 }
 
+TEST(AgeGroups, ResultsWithoutAgeGroupIdBelongToTheGroupsThatRankThem) {
+  // As LENEX 3 files write it: the results name no age group, the age groups' rankings name them.
+  const std::string event = OneEvent(
+      "gender=\"F\"", kFree100,
+      "<AGEGROUPS><AGEGROUP agegroupid=\"1\" agemin=\"10\" agemax=\"11\"><RANKINGS>"
+      "<RANKING resultid=\"12\" place=\"1\"/></RANKINGS></AGEGROUP>"
+      "<AGEGROUP agegroupid=\"2\" agemin=\"12\" agemax=\"13\"><RANKINGS><RANKING resultid=\"11\" place=\"1\"/>"
+      "<RANKING resultid=\"13\" place=\"2\"/></RANKINGS></AGEGROUP>"
+      "<AGEGROUP agegroupid=\"3\" agemin=\"14\" agemax=\"15\"/></AGEGROUPS>");
+  const std::string clubs =
+      "<CLUBS><CLUB name=\"A\"><ATHLETES>"
+      "<ATHLETE athleteid=\"1\"><RESULTS><RESULT resultid=\"11\" eventid=\"1\" swimtime=\"00:01:01.00\"/>"
+      "</RESULTS></ATHLETE><ATHLETE athleteid=\"2\"><RESULTS>"
+      "<RESULT resultid=\"12\" eventid=\"1\" swimtime=\"00:01:05.00\"/></RESULTS></ATHLETE>"
+      "<ATHLETE athleteid=\"3\"><RESULTS><RESULT resultid=\"13\" eventid=\"1\" swimtime=\"00:01:03.00\"/>"
+      "</RESULTS></ATHLETE></ATHLETES></CLUB></CLUBS>";
+  auto doc = ReadDoc("3.0", event + clubs);
+  auto groups = FirstEvent(doc)->GetAgeGroups();
+  auto ids = [](const IQbLenexResults& results) {
+    std::vector<int> v;
+    for (const auto& r : results) v.push_back(r->GetId());
+    return v;
+  };
+  EXPECT_EQ(ids(*groups->GetItem(0)->GetResults()), (std::vector<int>{12}));
+  EXPECT_EQ(ids(*groups->GetItem(1)->GetResults()), (std::vector<int>{11, 13}));
+  EXPECT_TRUE(groups->GetItem(2)->GetResults()->Items().empty());
+}
+
 TEST(AgeGroups, PlacesOfLenex2AreTheResultsOwn) {
   auto doc = ReadDoc("2.0", OneEvent("", kFree100, "<AGEGROUPS><AGEGROUP agegroupid=\"1\"/></AGEGROUPS>") +
                                 "<CLUBS><CLUB><ATHLETES><ATHLETE athleteid=\"1\"><RESULTS>"

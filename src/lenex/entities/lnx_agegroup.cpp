@@ -1,5 +1,7 @@
 #include "lenex/entities/lnx_agegroup.h"
 
+#include <unordered_set>
+
 #include "base/qb_strings.h"
 #include "lenex/entities/lnx_collection.h"
 #include "lenex/entities/lnx_entry.h"
@@ -58,7 +60,24 @@ std::shared_ptr<const IQbLenexResults> TLnxAgeGroup::GetResults() const {
   if (!event || !meet) return std::make_shared<IQbLenexResults>();
   int id = GetId(), eventId = event->GetAsInteger("eventid");
   TQbXmlElementPtr found = FindEventElement(*meet, eventId, Index());
-  return ResultsInResultOrder(ResultsOfEvent(*meet, eventId, &id, Index()), Index(), found == event ? event : nullptr);
+  TQbXmlElementList results = ResultsOfEvent(*meet, eventId, &id, Index());
+  if (results.empty()) results = RankedResultsOfEvent(*meet, eventId);
+  return ResultsInResultOrder(results, Index(), found == event ? event : nullptr);
+}
+
+// LENEX 3 results carry no "agegroupid": an age group names its results in its RANKINGS instead.
+// Without this every age group of such a file would list nothing.
+TQbXmlElementList TLnxAgeGroup::RankedResultsOfEvent(const IQbXmlElement& meet, int eventId) const {
+  static const TQbAtom kRankings = AtomOf("RANKINGS"), kRanking = AtomOf("RANKING"), kResultId = AtomOf("resultid");
+  std::unordered_set<int> ranked;
+  if (const IQbXmlElement* rankings = Element().FindChild(kRankings))
+    for (const auto& r : rankings->Children())
+      if (r->NameIs(kRanking) && r->HasAttribute(kResultId)) ranked.insert(r->GetAsInteger(kResultId));
+  TQbXmlElementList results;
+  if (ranked.empty()) return results;
+  for (auto& result : ResultsOfEvent(meet, eventId, nullptr, Index()))
+    if (result->HasAttribute(kResultId) && ranked.count(result->GetAsInteger(kResultId))) results.push_back(result);
+  return results;
 }
 
 std::string TLnxAgeGroup::GetDisplayName(int mode) const {

@@ -26,6 +26,8 @@ class TLnxAgeGroup final : public TLnxManagedObject, public IQbLenexAgeGroup {
 
  private:
   TQbXmlElementPtr Event() const;  // the EVENT two levels up, or none
+ private:
+  TQbXmlElementList RankedResultsOfEvent(const IQbXmlElement& meet, int eventId) const;
 };
 
 // The age group collection; its combined values are computed once, from the items' interfaces.

@@ -108,11 +108,13 @@ TEST(BrowsePages, ARealFileFillsBothTreesAndSelectedNodesDrawTheirLists) {
 
   QTreeWidgetItem* event = FirstOfKind(events, app::TNodeData::Kind::Event);
   ASSERT_NE(event, nullptr);
+  // An event with age groups shows its results on its age group nodes.
+  if (event->childCount() > 0) event = event->child(0);
   events->setCurrentItem(event);
   // The list follows the selection only after the change delay.
   EXPECT_TRUE(view.EventsTitle()->text().isEmpty());
   RunEvents(150);
-  EXPECT_EQ(view.EventsTitle()->text(), event->text(0));
+  EXPECT_TRUE(view.EventsTitle()->text().endsWith(event->text(0)));  // "event, age group" for an age group
   EXPECT_NE(view.CurrentEvent(), nullptr);
   EXPECT_TRUE(view.EventsPaintBox()->HasPicture());
   EXPECT_GT(view.EventsPaintBox()->ExtentHeight(), 15);
