@@ -1,0 +1,160 @@
+// The clipboard text of an event, an age group and an athlete, on a small meet (tests/data/
+// copy_text/meet.lef), and every list of every real LENEX file.
+#include <gtest/gtest.h>
+
+#include "base/qb_strings.h"
+#include "frame/language/language_manager.h"
+#include "frame/language/language_table.h"
+#include "frame/language/qb_language_txt_files.h"
+#include "frame/language/swim_text_bridge.h"
+#include "lenex/qb_lenex.h"
+#include "report/app_reports/copy_text.h"
+#include "swim/qbsw_language.h"
+#include "test_support.h"
+
+namespace {
+
+using report::CopyAthleteText;
+using report::CopyEventText;
+using report::TCopyOptions;
+
+// English texts for the whole suite.
+class CopyText : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    qbsw::TQbSwLanguage::ResetInstance();
+    frame::ConnectSwimValueTexts();
+    frame::Language();
+    frame::QbLanguage().SetLanguage(frame::kLanguageEnglish);
+    doc_ = lnx::ReadLenexDocument(testing_support::DataPath("copy_text/meet.lef"));
+  }
+  static void TearDownTestSuite() { doc_.reset(); }
+
+  static std::shared_ptr<const lnx::IQbLenexMeet> Meet() { return doc_->GetMeets()->GetItem(0); }
+  static std::string Event(int id, int ageGroupId, TCopyOptions options) {
+    auto event = Meet()->FindEvent(id);
+    std::shared_ptr<const lnx::IQbLenexAgeGroup> group;
+    auto groups = event->GetAgeGroups();
+    for (const auto& g : *groups)
+      if (g->GetId() == ageGroupId) group = g;
+    return CopyEventText(*event, group.get(), options);
+  }
+  static std::string Athlete(int id, TCopyOptions options) {
+    return CopyAthleteText(*Meet()->FindAthlete(id), options);
+  }
+
+  static lnx::TQbLenexPtr doc_;
+};
+lnx::TQbLenexPtr CopyText::doc_;
+
+TEST_F(CopyText, ResultListsWithAndWithoutTheValidFilter) {
+  ASSERT_TRUE(doc_->GetErrors().empty());
+  // The disqualified swim has no time column: its comment follows the club after one tab.
+  EXPECT_EQ(Event(10, 101, {}),
+            "1. 100m Freestyle, Men, 10 - 12 years\r\n"
+            "\t1.\tMÜLLER, Jonas\tSC Aare\t1:02.34\r\n"
+            "\t2.\tFREI, Tim\tTV Basel\t1:05.00\r\n"
+            "\tDSQ\tHUBER, Ben\tTV Basel\tFalse start");
+  EXPECT_EQ(Event(10, 101, {.validOnly = true}),
+            "1. 100m Freestyle, Men, 10 - 12 years\r\n"
+            "\t1.\tMÜLLER, Jonas\tSC Aare\t1:02.34\r\n"
+            "\t2.\tFREI, Tim\tTV Basel\t1:05.00");
+  // An exhibition swim is valid and keeps its time.
+  EXPECT_EQ(Event(10, 102, {.validOnly = true}),
+            "1. 100m Freestyle, Men, 13 years and older\r\n\tEXH\tHUBER, Ben\tTV Basel\t1:00.00");
+}
+
+TEST_F(CopyText, SplitRowsPairTheFirstHalfWithTheSecond) {
+  EXPECT_EQ(Event(10, 101, {.validOnly = true, .splits = true}),
+            "1. 100m Freestyle, Men, 10 - 12 years\r\n"
+            "\t1.\tMÜLLER, Jonas\tSC Aare\t1:02.34\r\n"
+            "\t50m:\t30.10\t(30.10)\r\n"
+            "\t2.\tFREI, Tim\tTV Basel\t1:05.00");
+  // Three splits: two rows, the last holds only its left part.
+  EXPECT_EQ(Event(20, 0, {.splits = true}),
+            "2. 200m Backstroke, Women\r\n"
+            "\t1.\tKELLER, Nina\tSC Aare\t2:20.50\r\n"
+            "\t50m:\t33.00\t(33.00)\t150m:\t1:44.75\t(36.55)\r\n"
+            "\t100m:\t1:08.20\t(35.20)");
+}
+
+TEST_F(CopyText, RelayLegsShowSwimmersLegTimesAndNoEmptySteps) {
+  // 4 x 100 m in a 50 m pool: the leg time stands on each leg's second line; legs without
+  // splits keep only the swimmer; position 5 is beyond the relay count.
+  EXPECT_EQ(Event(30, 0, {.splits = true}),
+            "3. 4 x 100m Freestyle, Mixed\r\n"
+            "\t1.\tSC Aare 1, Mixed\tSC Aare\t4:10.00\r\n"
+            "\tMÜLLER, Jonas, 3 May 2012\t\t50m:\t30.00\t(30.00)\r\n"
+            "\t\t1:03.00\t100m:\t1:03.00\t(33.00)\r\n"
+            "\tKELLER, Nina, 20 Nov 2010\t\t150m:\t1:35.00\t(32.00)\r\n"
+            "\t\t1:05.00\t200m:\t2:08.00\t(33.00)\r\n"
+            "\tROSSI, Luca, 15 Jan 2011\r\n"
+            "\tWEBER, Lea, 8 Jul 2010");
+}
+
+TEST_F(CopyText, EntriesWhenAnEventHasNoResults) {
+  EXPECT_EQ(Event(40, 0, {.splits = true}),
+            "4. 50m Butterfly, Women\r\n\tROSSI, Luca\tSC Aare\t31.20\r\n\tGRAF, Mia\tTV Basel\t33.00");
+}
+
+TEST_F(CopyText, AthleteResultsAndEntries) {
+  EXPECT_EQ(Athlete(2, {.splits = true}),
+            "KELLER, Nina, 20 Nov 2010\r\n"
+            "\t2\t200m Backstroke\t2:20.50\t1.\t(Final)\r\n"
+            "\t50m:\t33.00\t(33.00)\t150m:\t1:44.75\t(36.55)\r\n"
+            "\t100m:\t1:08.20\t(35.20)");
+  EXPECT_EQ(Athlete(12, {}),
+            "HUBER, Ben, 30 Aug 2011\r\n"
+            "\t1\t100m Freestyle, 10 - 12\t1:01.00\tDSQ\t\r\n"
+            "\t1\t100m Freestyle, 13 +\t1:00.00\tEXH");
+  EXPECT_EQ(Athlete(12, {.validOnly = true}), "HUBER, Ben, 30 Aug 2011\r\n\t1\t100m Freestyle, 13 +\t1:00.00\tEXH");
+  // Heat and lane only with a lane.
+  EXPECT_EQ(Athlete(3, {}), "ROSSI, Luca, 15 Jan 2011\r\n\t4\t50m Butterfly\t31.20\tHeat 2, lane 5");
+  EXPECT_EQ(Athlete(13, {}), "GRAF, Mia, 4 Apr 2010\r\n\t4\t50m Butterfly\t33.00");
+  EXPECT_EQ(Athlete(4, {}), "WEBER, Lea, 8 Jul 2010");
+}
+
+TEST_F(CopyText, TextsNeverStartOrEndWithBlanksTabsOrLineEnds) {
+  auto events = Meet()->GetEvents(lnx::kEventsByNumber, 0);
+  for (const auto& event : *events) {
+    std::vector<std::shared_ptr<const lnx::IQbLenexAgeGroup>> groups{nullptr};
+    auto own = event->GetAgeGroups();
+    groups.insert(groups.end(), own->begin(), own->end());
+    for (const auto& g : groups)
+      for (bool splits : {false, true}) {
+        std::string text = CopyEventText(*event, g.get(), {.splits = splits});
+        EXPECT_EQ(text, qb::Trim(text)) << event->GetTitle();
+      }
+  }
+}
+
+// Every event and age group of every real LENEX file, with and without splits and the filter.
+TEST(CopyTextRealFiles, EveryListOfEveryFile) {
+  auto files = testing_support::RealDataFiles("lenex3", {".lef", ".lxf", ".xml", ".zip"});
+  if (files.empty()) GTEST_SKIP() << "no real data";
+  int lists = 0;
+  for (const auto& file : files) {
+    auto doc = lnx::ReadLenexDocument(file);
+    if (!doc->GetErrors().empty()) continue;
+    auto meets = doc->GetMeets();
+    for (const auto& meet : *meets) {
+      auto events = meet->GetEvents(lnx::kEventsByNumber, 0);
+      for (const auto& event : *events) {
+        std::vector<std::shared_ptr<const lnx::IQbLenexAgeGroup>> groups{nullptr};
+        auto own = event->GetAgeGroups();
+        groups.insert(groups.end(), own->begin(), own->end());
+        for (const auto& g : groups) {
+          std::string plain = CopyEventText(*event, g.get(), {});
+          std::string full = CopyEventText(*event, g.get(), {.validOnly = true, .splits = true});
+          ASSERT_EQ(plain, qb::Trim(plain)) << file;
+          ASSERT_TRUE(qb::StartsWith(plain, event->GetTitle())) << file;
+          ASSERT_TRUE(qb::StartsWith(full, event->GetTitle())) << file;
+          ++lists;
+        }
+      }
+    }
+  }
+  EXPECT_GT(lists, 0);
+}
+
+}  // namespace
