@@ -149,6 +149,10 @@ TEST(CopyTextRealFiles, EveryListOfEveryFile) {
           ASSERT_EQ(plain, qb::Trim(plain)) << file;
           ASSERT_TRUE(qb::StartsWith(plain, event->GetTitle())) << file;
           ASSERT_TRUE(qb::StartsWith(full, event->GetTitle())) << file;
+          // The headless program finds lists by their ids.
+          auto byId = meet->FindEvent(event->GetId());
+          ASSERT_TRUE(byId) << file << " eventid " << event->GetId();
+          EXPECT_EQ(byId->GetTitle(), event->GetTitle()) << file << " eventid " << event->GetId();
           ++lists;
         }
       }
