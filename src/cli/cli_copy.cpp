@@ -30,7 +30,8 @@ int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       "usage: lapscope-cli list FILE --event ID [--agegroup ID] [--splits] [--valid-only] [--lang CODE] [--meet N]\n";
   TMeetOptions options;
   TOpenedMeet opened;
-  if (int status = Prepare(args, {"--event", "--agegroup", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
+  if (int status =
+          Prepare(args, {"--event", "--agegroup", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
     return status;
   if (!options.event) {
     err << "lapscope-cli: list needs --event ID\n" << kUsageLine;

@@ -1,5 +1,7 @@
 // The clipboard text of an event, an age group and an athlete, on a small meet (tests/data/
 // copy_text/meet.lef), and every list of every real LENEX file.
+#include "report/app_reports/copy_text.h"
+
 #include <gtest/gtest.h>
 
 #include "base/qb_strings.h"
@@ -8,7 +10,6 @@
 #include "frame/language/qb_language_txt_files.h"
 #include "frame/language/swim_text_bridge.h"
 #include "lenex/qb_lenex.h"
-#include "report/app_reports/copy_text.h"
 #include "swim/qbsw_language.h"
 #include "test_support.h"
 

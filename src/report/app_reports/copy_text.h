@@ -27,8 +27,7 @@ bool IsValidResultStatus(int status);
 // The event title (with ", " and the age group's display name when one is given), then one line
 // per result of the age group or the event, or, when there are none, per entry of the event.
 // The whole text is trimmed (no leading or trailing blanks, tabs or line ends).
-std::string CopyEventText(const lnx::IQbLenexEvent& event, const lnx::IQbLenexAgeGroup* ageGroup,
-                          TCopyOptions options);
+std::string CopyEventText(const lnx::IQbLenexEvent& event, const lnx::IQbLenexAgeGroup* ageGroup, TCopyOptions options);
 
 // The athlete's name and birth date, then one line per result, or, when there are none, per
 // entry. Trimmed like CopyEventText. options.validOnly leaves out invalid results, as the

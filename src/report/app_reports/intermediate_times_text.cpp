@@ -20,13 +20,19 @@ using lnx::IQbLenexEntry;
 // Length of one pool lane of the course, the distance between two intermediate times.
 int PoolStep(int course) {
   switch (course) {
-    case qbsw::kCourseLcm: return 50;
+    case qbsw::kCourseLcm:
+      return 50;
     case qbsw::kCourseScm:
-    case qbsw::kCourseScy: return 25;
-    case qbsw::kCourseScm33: return 33;
-    case qbsw::kCourseScm16: return 16;
-    case qbsw::kCourseScm20: return 20;
-    default: return 1;
+    case qbsw::kCourseScy:
+      return 25;
+    case qbsw::kCourseScm33:
+      return 33;
+    case qbsw::kCourseScm16:
+      return 16;
+    case qbsw::kCourseScm20:
+      return 20;
+    default:
+      return 1;
   }
 }
 
@@ -100,7 +106,8 @@ std::string RelayBlock(const TBlockFrame& frame, const lnx::IQbLenexPositions& p
     const bool endsLeg = d > 0 && s % d == 0;
     text += '\t';
     if (endsLeg && previousLegEnd != previousTime) text += TimeText(time - previousLegEnd);
-    text += '\t' + Label(frame, static_cast<int>(s)) + '\t' + TimeText(time) + "\t(" + TimeText(time - previousTime) + ')';
+    text +=
+        '\t' + Label(frame, static_cast<int>(s)) + '\t' + TimeText(time) + "\t(" + TimeText(time - previousTime) + ')';
     previousTime = time;
     if (endsLeg) previousLegEnd = time;
   }
