@@ -163,3 +163,34 @@ TEST(CopyTextRealFiles, EveryListOfEveryFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CopyText, YardsPoolRelayEntryAndPositionZero) {
+  // A 4 x 50 y relay entry in a yards session: the entry has no times, so the block lists the
+  // swimmers of legs 1 and 2; position 0 is no leg.
+  const std::string text =
+      "<LENEX version=\"3.0\"><MEETS><MEET name=\"Y\" course=\"LCM\"><SESSIONS>"
+      "<SESSION number=\"1\" course=\"SCY\"><EVENTS><EVENT eventid=\"1\" number=\"1\" gender=\"F\">"
+      "<SWIMSTYLE distance=\"50\" stroke=\"FREE\" relaycount=\"4\"/></EVENT></EVENTS></SESSION></SESSIONS>"
+      "<CLUBS><CLUB name=\"C\"><ATHLETES><ATHLETE athleteid=\"1\" lastname=\"Ames\" firstname=\"Ann\"/>"
+      "<ATHLETE athleteid=\"2\" lastname=\"Bell\" firstname=\"Bea\"/></ATHLETES><RELAYS>"
+      "<RELAY number=\"1\" gender=\"F\"><ENTRIES><ENTRY eventid=\"1\" entrytime=\"00:01:50.00\"><RELAYPOSITIONS>"
+      "<RELAYPOSITION number=\"0\" athleteid=\"2\"/><RELAYPOSITION number=\"1\" athleteid=\"1\"/>"
+      "<RELAYPOSITION number=\"2\" athleteid=\"2\"/></RELAYPOSITIONS></ENTRY></ENTRIES>"
+      "<RESULTS><RESULT resultid=\"1\" eventid=\"1\" place=\"1\" swimtime=\"00:01:48.00\"><SPLITS>"
+      "<SPLIT distance=\"25\" swimtime=\"00:00:12.00\"/><SPLIT distance=\"50\" swimtime=\"00:00:26.00\"/>"
+      "</SPLITS></RESULT></RESULTS></RELAY></RELAYS></CLUB></CLUBS></MEET></MEETS></LENEX>";
+  testing_support::ScratchDir dir;
+  auto yards = lnx::ReadLenexDocument(dir.Write("yards.lef", text));
+  auto event = yards->GetMeets()->GetItem(0)->FindEvent(1);
+  auto entries = event->GetEntries(lnx::kEntriesByEntryTime, nullptr);
+  ASSERT_EQ(entries->GetCount(), 1);
+  EXPECT_EQ(report::IntermediateTimesText(*entries->GetItem(0)), "\tAMES, Ann\r\n\tBELL, Bea\r\n\t\r\n");
+  // A result without positions shows its splits in yards (two splits: one row).
+  EXPECT_EQ(CopyEventText(*event, nullptr, {.splits = true}),
+            "1. 4 x 50y Freestyle, Women\r\n\t1.\t1. team\tC\t1:48.00\r\n"
+            "\t25y:\t12.00\t(12.00)\t50y:\t26.00\t(14.00)");
+}
+
+}  // namespace
