@@ -28,6 +28,7 @@
 
 #include "app/legacy_texts.h"
 #include "app/ui/vantor_screen.h"
+#include "app/ui/vnt_paint_box.h"
 #include "app/ui/vnt_combo_box.h"
 #include "app/viewer_texts.h"
 #include "frame/app_folders.h"
@@ -54,6 +55,8 @@ QHeaderView* MakeHeader(QWidget* parent, const char* name, int sections) {
   header->setSectionsMovable(false);
   header->setStretchLastSection(false);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // One line of text: the header has no rows to size itself by.
+  header->setFixedHeight(header->fontMetrics().height() + 8);
   // The header appears with the first list a page draws.
   header->setVisible(false);
   return header;
@@ -167,20 +170,32 @@ QWidget* TfrmView::CreateListPage(const char* pageName, const QString& caption, 
   auto* rightLayout = new QVBoxLayout(right);
   rightLayout->setContentsMargins(0, 0, 0, 0);
   rightLayout->setSpacing(0);
-  header = MakeHeader(right, std::string("hc").append(prefix).c_str(), std::string(prefix) == "Events" ? 5 : 6);
-  auto* list = new QScrollArea(right);
-  list->setObjectName(QStringLiteral("sbx%1").arg(prefix));
-  list->setBackgroundRole(QPalette::Base);
-  list->setWidgetResizable(true);
-  auto* paintBox = new QWidget(list);
-  paintBox->setObjectName(QStringLiteral("pb%1").arg(prefix));
-  list->setWidget(paintBox);
-  rightLayout->addWidget(header);
-  rightLayout->addWidget(list, 1);
+  bool events = std::string(prefix) == "Events";
+  auto* title = new QLabel(right);
+  title->setObjectName(events ? "pnlEventTitel" : "pnlTnTitel");
+  title->setContentsMargins(4, 3, 4, 3);
+  QFont titleFont = title->font();
+  titleFont.setBold(true);
+  title->setFont(titleFont);
+  title->setTextFormat(Qt::PlainText);
+  (events ? pnlEventTitel_ : pnlTnTitel_) = title;
+  auto* box = new TvntPaintBox(right);
+  box->setObjectName(QStringLiteral("pb%1").arg(prefix));
+  (events ? pbEvents_ : pbClubs_) = box;
+  // The header sits over the box's picture: inset by the box's frame on both sides.
+  auto* headerRow = new QWidget(right);
+  headerRow->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  auto* headerLayout = new QHBoxLayout(headerRow);
+  headerLayout->setContentsMargins(box->frameWidth(), 0, box->frameWidth(), 0);
+  headerLayout->setSpacing(0);
+  header = MakeHeader(headerRow, std::string("hc").append(prefix).c_str(), events ? 5 : 6);
+  headerLayout->addWidget(header);
+  rightLayout->addWidget(title);
+  rightLayout->addWidget(headerRow);
+  rightLayout->addWidget(box, 1);
   auto* checks = new QWidget(right);
   auto* checkRow = new QHBoxLayout(checks);
   checkRow->setContentsMargins(4, 2, 4, 2);
-  bool events = std::string(prefix) == "Events";
   auto* split = new QCheckBox("&Zwischenzeiten/Namen", checks);
   split->setObjectName(events ? "chkEvSplit" : "chkTnSplit");
   auto* valids = new QCheckBox(QString::fromUtf8("&nur gültige Resultate"), checks);
@@ -265,6 +280,7 @@ void TfrmView::FormCreate() {
   frame::TVntIniFile& ini = frame::ProgramIni();
   layout_ = frame::settings::ReadMainLayout(ini, 0, 0);
   pgcMain_->setCurrentIndex(frame::settings::StartPageIndex(layout_.activePage, pgcMain_->count() - 1));
+  SetUpHeaderSections();
   splEvents_->setSizes({layout_.eventsTreeWidth, 500});
   splClubs_->setSizes({layout_.clubsTreeWidth, 500});
   for (int i = 0; i < 5; ++i) hcEvents_->resizeSection(i, layout_.eventsHeader[static_cast<size_t>(i)]);
@@ -275,6 +291,7 @@ void TfrmView::FormCreate() {
   chkTnOnlyValids_->setChecked(layout_.clubsOnlyValids);
   recentFiles_.Load(ini);
   RebuildRecentMenu();
+  ConnectListPages();
 
   LoadHelpText("us", false);
   ApplyLanguage();
@@ -341,8 +358,8 @@ void TfrmView::SelectNextPage(int step) {
 }
 
 void TfrmView::PgcMainChange() {
-  // The current event, age group and athlete belong to the pages' lists; they are forgotten with
-  // the page, which the pages do when they are built.
+  // The current event, age group and athlete stay with their page's list, which is still shown
+  // when the user comes back to it; ActionList1Update asks for the one of the active page.
   UpdateListActions();
   ActionList1Update();
 }
@@ -358,8 +375,9 @@ void TfrmView::UpdateListActions() {
 
 void TfrmView::ActionList1Update() {
   // Print and copy follow the shown list: an event on the events page, an athlete on the
-  // participants page. The pages that show them come later; until then there is none.
-  bool listShown = false;
+  // participants page (a relay's list has no print).
+  QWidget* page = pgcMain_->currentWidget();
+  bool listShown = (page == shtEvents_ && currentEvent_) || (page == shtTeilnehmer_ && currentAthlete_);
   Action("ActPrint")->setEnabled(listShown && IsBuilt(Action("ActPrint")));
   Action("actCopy")->setEnabled(listShown && IsBuilt(Action("actCopy")));
 }

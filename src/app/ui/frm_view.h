@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/browse/browse_tree.h"
+#include "app/browse/list_painter.h"
 #include "app/flag_map.h"
 #include "app/recent_files.h"
 #include "frame/settings/lapscope_settings.h"
@@ -27,7 +29,9 @@ class QSplitter;
 class QTabWidget;
 class QTextBrowser;
 class QToolBar;
+class QTimer;
 class QTreeWidget;
+class QTreeWidgetItem;
 class QVBoxLayout;
 
 namespace frame::ui {
@@ -39,6 +43,7 @@ namespace lapscope::ui {
 
 class TVntComboBox;
 class TVntFVantorScreen;
+class TvntPaintBox;
 
 // False for the actions whose dialogs come with later parts of the program (never enabled).
 bool IsBuilt(const QAction* action);
@@ -82,6 +87,24 @@ class TfrmView : public QMainWindow {
   void ActShowHelpExecute();
   void ImgVantorClick();
 
+  // The events page (frm_view_events.cpp) and the participants page (frm_view_clubs.cpp).
+  void FillEventsTree();
+  void TrvEventsChange(QTreeWidgetItem* node);
+  void chkEvSplitClick();
+  void hcEventsSectionResize();
+  void FillClubsTree();
+  void trvClubsChange(QTreeWidgetItem* node);
+  void chkTnOnlyValidsClick();
+  void hcClubsSectionResize();
+  // The payload of a tree node, or none.
+  static std::shared_ptr<const app::TNodeData> NodeData(const QTreeWidgetItem* node);
+  // The row of the events list to highlight and scroll to with the next drawing (-1: none).
+  void SetFoundRow(int row) { foundRow_ = row; }
+  std::shared_ptr<const lnx::IQbLenexEvent> CurrentEvent() const { return currentEvent_; }
+  std::shared_ptr<const lnx::IQbLenexAgeGroup> CurrentAgeGroup() const { return currentAgeGroup_; }
+  std::shared_ptr<const lnx::IQbLenexAthlete> CurrentAthlete() const { return currentAthlete_; }
+  bool ResultsMode() const { return resultsMode_; }
+
   frame::ui::TVntActionList* Actions() const { return actionList_; }
   QAction* Action(const char* name) const;
   TVntComboBox* Competitions() const { return cbxCompetitions_; }
@@ -90,6 +113,10 @@ class TfrmView : public QMainWindow {
   QTreeWidget* ClubsTree() const { return trvClubs_; }
   QHeaderView* EventsHeader() const { return hcEvents_; }
   QHeaderView* ClubsHeader() const { return hcClubs_; }
+  TvntPaintBox* EventsPaintBox() const { return pbEvents_; }
+  TvntPaintBox* ClubsPaintBox() const { return pbClubs_; }
+  QLabel* EventsTitle() const { return pnlEventTitel_; }
+  QLabel* ClubsTitle() const { return pnlTnTitel_; }
   QTextBrowser* HelpText() const { return memHelp_; }
   const app::TFlagMap& FlagMap() const { return flagMap_; }
   // The image list: tool bar glyphs and tree icons first, then one flag per code of the flag map.
@@ -111,6 +138,18 @@ class TfrmView : public QMainWindow {
   void CreatePages();
   QWidget* CreateListPage(const char* pageName, const QString& caption, QTreeWidget*& tree, QHeaderView*& header,
                           QSplitter*& splitter, const char* prefix, const char* switchButton, const QString& switchCaption);
+  // The trees' delayed change, the header sections and the check boxes of both pages.
+  void ConnectListPages();
+  void SetUpHeaderSections();
+  // Section widths of a header, as the list drawing reads them.
+  static std::vector<int> SectionWidths(const QHeaderView* header);
+  // Applies what a list asked of its header; timeSection and lastSection are its columns.
+  void ApplyListHeader(QHeaderView* header, const app::TListHeader& wanted, int timeSection, int lastSection);
+  // Keeps the header over the paint box's columns when it scrolls horizontally.
+  void AlignHeader(QHeaderView* header, int imageLeft);
+  // Runs a list rebuild with the window's updates locked, and the shared ending of both pages.
+  void BeginListUpdate();
+  void EndListUpdate(TvntPaintBox* box, QHeaderView* header);
   void CreateHelpPage();
   void FormCreate();
   void FormDestroy();
@@ -146,6 +185,21 @@ class TfrmView : public QMainWindow {
   QCheckBox* chkTnSplit_ = nullptr;
   QCheckBox* chkTnOnlyValids_ = nullptr;
   QTextBrowser* memHelp_ = nullptr;
+  TvntPaintBox* pbEvents_ = nullptr;
+  TvntPaintBox* pbClubs_ = nullptr;
+  QLabel* pnlEventTitel_ = nullptr;
+  QLabel* pnlTnTitel_ = nullptr;
+  QTimer* eventsChangeDelay_ = nullptr;
+  QTimer* clubsChangeDelay_ = nullptr;
+  // While a list sets its own header sections, their resize does not redraw it.
+  bool settingHeader_ = false;
+  int listUpdateDepth_ = 0;
+
+  std::shared_ptr<const lnx::IQbLenexEvent> currentEvent_;
+  std::shared_ptr<const lnx::IQbLenexAgeGroup> currentAgeGroup_;
+  std::shared_ptr<const lnx::IQbLenexAthlete> currentAthlete_;
+  bool resultsMode_ = false;
+  int foundRow_ = -1;
 
   lnx::TQbLenexPtr document_;
   std::string sourceFile_;

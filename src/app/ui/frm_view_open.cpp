@@ -100,11 +100,17 @@ void TfrmView::CloseDocument() {
   cbxCompetitions_->clear();
   cbxCompetitions_->SetReadOnly(false);
   trvEvents_->setUpdatesEnabled(false);
-  trvEvents_->clear();
+  {
+    QSignalBlocker quiet(trvEvents_);
+    trvEvents_->clear();
+  }
   trvEvents_->setUpdatesEnabled(true);
-  trvClubs_->clear();
-  hcEvents_->setVisible(false);
-  hcClubs_->setVisible(false);
+  TrvEventsChange(nullptr);
+  trvClubsChange(nullptr);
+  {
+    QSignalBlocker quiet(trvClubs_);
+    trvClubs_->clear();
+  }
   EnableTaggedActions(1, false);
   EnableTaggedActions(2, false);
   Action("ActCompetitionInfo")->setEnabled(false);
@@ -124,8 +130,14 @@ void TfrmView::SetCaptionFile(const QString& fullFileName) {
 void TfrmView::CbxCompetitionsChange() {
   bool selected = cbxCompetitions_->currentIndex() >= 0;
   Action("ActCompetitionInfo")->setEnabled(selected && IsBuilt(Action("ActCompetitionInfo")));
-  // The trees of the current meet are built by the pages when they exist; until then they stay
-  // empty and the lists show nothing.
+  if (selected) {
+    frame::ui::TBusyCursor busy;
+    FillEventsTree();
+    FillClubsTree();
+    // The lists of the old meet go with its trees.
+    TrvEventsChange(nullptr);
+    trvClubsChange(nullptr);
+  }
   statusBar()->clearMessage();
 }
 
@@ -147,6 +159,9 @@ void TfrmView::ApplyLanguage() {
                        {1, language.GetText('S', 16)},
                        {2, language.GetText('V', 31)},
                        {4, language.GetText('V', 28)}});
+  // The time and last columns are titled by the lists, which are drawn again in the new language.
+  if (trvEvents_->topLevelItemCount() > 0) TrvEventsChange(trvEvents_->currentItem());
+  if (trvClubs_->topLevelItemCount() > 0) trvClubsChange(trvClubs_->currentItem());
 }
 
 bool TfrmView::LoadHelpText(const QString& code, bool report) {
