@@ -1,5 +1,5 @@
 // The clipboard text of an event, an age group and an athlete, on a small meet (tests/data/
-// copy_text/meet.lef), and every list of every real LENEX file.
+// copy_text/meet.lef). Every list of the real files: cli_trees_test.cpp.
 #include "report/app_reports/copy_text.h"
 
 #include <gtest/gtest.h>
@@ -127,39 +127,6 @@ TEST_F(CopyText, TextsNeverStartOrEndWithBlanksTabsOrLineEnds) {
         EXPECT_EQ(text, qb::Trim(text)) << event->GetTitle();
       }
   }
-}
-
-// Every event and age group of every real LENEX file, with and without splits and the filter.
-TEST(CopyTextRealFiles, EveryListOfEveryFile) {
-  auto files = testing_support::RealDataFiles("lenex3", {".lef", ".lxf", ".xml", ".zip"});
-  if (files.empty()) GTEST_SKIP() << "no real data";
-  int lists = 0;
-  for (const auto& file : files) {
-    auto doc = lnx::ReadLenexDocument(file);
-    if (!doc->GetErrors().empty()) continue;
-    auto meets = doc->GetMeets();
-    for (const auto& meet : *meets) {
-      auto events = meet->GetEvents(lnx::kEventsByNumber, 0);
-      for (const auto& event : *events) {
-        std::vector<std::shared_ptr<const lnx::IQbLenexAgeGroup>> groups{nullptr};
-        auto own = event->GetAgeGroups();
-        groups.insert(groups.end(), own->begin(), own->end());
-        for (const auto& g : groups) {
-          std::string plain = CopyEventText(*event, g.get(), {});
-          std::string full = CopyEventText(*event, g.get(), {.validOnly = true, .splits = true});
-          ASSERT_EQ(plain, qb::Trim(plain)) << file;
-          ASSERT_TRUE(qb::StartsWith(plain, event->GetTitle())) << file;
-          ASSERT_TRUE(qb::StartsWith(full, event->GetTitle())) << file;
-          // The headless program finds lists by their ids.
-          auto byId = meet->FindEvent(event->GetId());
-          ASSERT_TRUE(byId) << file << " eventid " << event->GetId();
-          EXPECT_EQ(byId->GetTitle(), event->GetTitle()) << file << " eventid " << event->GetId();
-          ++lists;
-        }
-      }
-    }
-  }
-  EXPECT_GT(lists, 0);
 }
 
 }  // namespace
