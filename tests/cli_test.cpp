@@ -1,31 +1,11 @@
 // The headless program's answers for files that cannot be used.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
-
+#include "cli_run.h"
 #include "test_support.h"
 
-namespace {
-struct CliRun {
-  int status;
-  std::string out;
-};
-
-CliRun Cli(const std::string& args) {
-  std::string command = std::string("'") + LAPSCOPE_CLI + "' " + args + " 2>&1";
-  CliRun r{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
-}  // namespace
+using testing_support::Cli;
+using testing_support::CliRun;
 
 TEST(CliInfo, ExitStatusAndMessagesForUnusableFiles) {
   testing_support::ScratchDir dir;

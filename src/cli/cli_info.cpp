@@ -2,19 +2,10 @@
 
 #include "base/qb_strings.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_document.h"
 #include "lenex/qb_lenex.h"
 
 namespace lapscope::cli {
-
-namespace {
-bool IsLenexFileType(const std::string& file) {
-  static const char* kExts[] = {".lef", ".xml", ".lxf", ".zip", ".snf", ".lxb", ".stf", ".fxl"};
-  std::string ext = qb::ExtractFileExtLower(file);
-  for (const char* e : kExts)
-    if (ext == e) return true;
-  return false;
-}
-}  // namespace
 
 int RunInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1) {

@@ -85,6 +85,11 @@ class TfrmView : public QMainWindow {
   void ActSelectLanguageExecute();
   void ActInfoExecute();
   void ActShowHelpExecute();
+  // Puts the shown list of the active page on the clipboard as tab-separated text (frm_view_copy.cpp).
+  void actCopyExecute();
+  // That text: the current event (or age group) on the events page, the current athlete on the
+  // participants page, with the page's two boxes; empty otherwise.
+  std::string CopyText() const;
   void ImgVantorClick();
 
   // The events page (frm_view_events.cpp) and the participants page (frm_view_clubs.cpp).

@@ -14,7 +14,7 @@ namespace lapscope::ui {
 
 namespace {
 // Actions whose dialogs and reports come with later parts of the program: present, never enabled.
-const char* const kNotBuilt[] = {"ActDownload", "ActCompetitionInfo", "ActPrint", "actSearch", "actCopy", "ActClubStats"};
+const char* const kNotBuilt[] = {"ActDownload", "ActCompetitionInfo", "ActPrint", "actSearch", "ActClubStats"};
 const char* const kNotBuiltProperty = "vntNotBuilt";
 }  // namespace
 
@@ -70,6 +70,7 @@ void TfrmView::CreateActions() {
   connect(Action("ActRegisterExt"), &QAction::triggered, this, &TfrmView::ActRegisterExtExecute);
   connect(Action("ActTerminate"), &QAction::triggered, this, &QWidget::close);
   connect(Action("ActInfo"), &QAction::triggered, this, &TfrmView::ActInfoExecute);
+  connect(Action("actCopy"), &QAction::triggered, this, &TfrmView::actCopyExecute);
   connect(Action("ActShowHelp"), &QAction::triggered, this, &TfrmView::ActShowHelpExecute);
 }
 
