@@ -7,31 +7,13 @@
 
 namespace lapscope::cli {
 
-namespace {
-
-// Options, language and file; answers 0 or the exit status to stop with.
-int Prepare(const std::vector<std::string>& args, const std::vector<std::string>& allowed, const char* usage,
-            TMeetOptions& options, TOpenedMeet& opened, std::ostream& err) {
-  if (!ParseMeetOptions(args, allowed, options, err)) {
-    err << usage;
-    return kUsage;
-  }
-  if (!UseLanguage(options.lang)) {
-    err << "lapscope-cli: unknown language code: " << options.lang << "\n";
-    return kUsage;
-  }
-  return OpenMeet(options, opened, err);
-}
-
-}  // namespace
-
 int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   static const char kUsageLine[] =
       "usage: lapscope-cli list FILE --event ID [--agegroup ID] [--splits] [--valid-only] [--lang CODE] [--meet N]\n";
   TMeetOptions options;
   TOpenedMeet opened;
   if (int status =
-          Prepare(args, {"--event", "--agegroup", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
+          PrepareMeet(args, {"--event", "--agegroup", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
     return status;
   if (!options.event) {
     err << "lapscope-cli: list needs --event ID\n" << kUsageLine;
@@ -64,7 +46,7 @@ int RunAthlete(const std::vector<std::string>& args, std::ostream& out, std::ost
       "usage: lapscope-cli athlete FILE --athlete ID [--splits] [--valid-only] [--lang CODE] [--meet N]\n";
   TMeetOptions options;
   TOpenedMeet opened;
-  if (int status = Prepare(args, {"--athlete", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
+  if (int status = PrepareMeet(args, {"--athlete", "--splits", "--valid-only"}, kUsageLine, options, opened, err))
     return status;
   if (!options.athlete) {
     err << "lapscope-cli: athlete needs --athlete ID\n" << kUsageLine;

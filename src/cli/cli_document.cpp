@@ -101,4 +101,17 @@ int OpenMeet(const TMeetOptions& options, TOpenedMeet& opened, std::ostream& err
   return kUsable;
 }
 
+int PrepareMeet(const std::vector<std::string>& args, const std::vector<std::string>& allowed, const char* usage,
+                TMeetOptions& options, TOpenedMeet& opened, std::ostream& err) {
+  if (!ParseMeetOptions(args, allowed, options, err)) {
+    err << usage;
+    return kUsage;
+  }
+  if (!UseLanguage(options.lang)) {
+    err << "lapscope-cli: unknown language code: " << options.lang << "\n";
+    return kUsage;
+  }
+  return OpenMeet(options, opened, err);
+}
+
 }  // namespace lapscope::cli

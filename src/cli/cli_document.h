@@ -46,4 +46,9 @@ struct TOpenedMeet {
 // the exit status (as "info": 1 refused, 3 not supported, 4 no such meet), else 0.
 int OpenMeet(const TMeetOptions& options, TOpenedMeet& opened, std::ostream& err);
 
+// The three steps every meet command starts with: options (printing the usage on a fault),
+// language, file and meet. Answers 0 or the exit status to stop with.
+int PrepareMeet(const std::vector<std::string>& args, const std::vector<std::string>& allowed, const char* usage,
+                TMeetOptions& options, TOpenedMeet& opened, std::ostream& err);
+
 }  // namespace lapscope::cli

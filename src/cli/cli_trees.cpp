@@ -105,31 +105,20 @@ void PrintClubNodes(const app::TBrowseNodes& nodes, int level, const lnx::IQbLen
 const char kEventsUsage[] = "usage: lapscope-cli events FILE [--lang CODE] [--meet N]\n";
 const char kParticipantsUsage[] = "usage: lapscope-cli participants FILE [--lang CODE] [--meet N]\n";
 
-int Prepare(const std::vector<std::string>& args, const char* usage, TOpenedMeet& opened, std::ostream& err) {
-  TMeetOptions options;
-  if (!ParseMeetOptions(args, {}, options, err)) {
-    err << usage;
-    return kUsage;
-  }
-  if (!UseLanguage(options.lang)) {
-    err << "lapscope-cli: unknown language code: " << options.lang << "\n";
-    return kUsage;
-  }
-  return OpenMeet(options, opened, err);
-}
-
 }  // namespace
 
 int RunEvents(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   TOpenedMeet opened;
-  if (int status = Prepare(args, kEventsUsage, opened, err)) return status;
+  TMeetOptions options;
+  if (int status = PrepareMeet(args, {}, kEventsUsage, options, opened, err)) return status;
   PrintEventNodes(app::FillEventsTree(*opened.meet), 0, out);
   return kUsable;
 }
 
 int RunParticipants(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   TOpenedMeet opened;
-  if (int status = Prepare(args, kParticipantsUsage, opened, err)) return status;
+  TMeetOptions options;
+  if (int status = PrepareMeet(args, {}, kParticipantsUsage, options, opened, err)) return status;
   TRelayPlaces relays(*opened.meet);
   PrintClubNodes(app::FillClubsTree(*opened.meet, app::TFlagMap()), 0, nullptr, relays, out);
   return kUsable;

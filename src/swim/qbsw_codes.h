@@ -50,4 +50,22 @@ inline TQbSwCodeSet CodeSetWith(TQbSwCodeSet set, int code) {
   return code >= 0 && code < 16 ? static_cast<TQbSwCodeSet>(set | (1u << code)) : set;
 }
 
+// The distance between two intermediate times of a course: the pool length (50, 25, 33, 16,
+// 20), 1 for a course without one.
+inline int PoolStep(int course) {
+  switch (course) {
+    case kCourseLcm: return 50;
+    case kCourseScm:
+    case kCourseScy: return 25;
+    case kCourseScm33: return 33;
+    case kCourseScm16: return 16;
+    case kCourseScm20: return 20;
+    default: return 1;
+  }
+}
+
+// Whether a result with this LENEX status code counts as swum: 0 none, 1 EXH, 9 SUI.RED10,
+// 10 SUI.RED20, 11 SUI.RED60.
+inline bool IsValidResultStatus(int status) { return status == 0 || status == 1 || (status >= 9 && status <= 11); }
+
 }  // namespace qbsw

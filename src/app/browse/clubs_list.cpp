@@ -68,7 +68,7 @@ void DrawResults(TListPainter& painter, const TClubsListRequest& request, const 
   const int m = cols.Left(4) + cols.Width(4) / 2 - 1;
   int y = 5;
   for (const auto& result : results) {
-    const bool valid = IsValidResultStatus(result->GetResultStatus());
+    const bool valid = qbsw::IsValidResultStatus(result->GetResultStatus());
     if (!valid && request.onlyValids) continue;
     auto event = result->GetEvent();
     const int round = event ? event->GetRound() : qbsw::kRoundTim;

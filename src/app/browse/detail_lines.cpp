@@ -12,26 +12,6 @@
 
 namespace app {
 
-bool IsValidResultStatus(int status) { return status == 0 || status == 1 || (status >= 9 && status <= 11); }
-
-int SplitStep(int course) {
-  switch (course) {
-    case qbsw::kCourseLcm:
-      return 50;
-    case qbsw::kCourseScm:
-    case qbsw::kCourseScy:
-      return 25;
-    case qbsw::kCourseScm33:
-      return 33;
-    case qbsw::kCourseScm16:
-      return 16;
-    case qbsw::kCourseScm20:
-      return 20;
-    default:
-      return 1;
-  }
-}
-
 namespace {
 // The time text without "NT"; empty for a time that cannot be shown (also a negative lap).
 std::string TimeText(std::int64_t time) {
@@ -62,7 +42,7 @@ int DrawRelayLines(TListPainter& painter, const lnx::IQbLenexEntry& element, con
     for (const auto& position : *positions)
       if (position->GetNumber() >= 1 && position->GetNumber() <= n)
         slots[static_cast<size_t>(position->GetNumber() - 1)] = position;
-  const int s = SplitStep(course);
+  const int s = qbsw::PoolStep(course);
   std::int64_t previous = 0, legStart = 0;
   for (int D = 0; D < n * d; D += s) {
     bool nameLine = false;

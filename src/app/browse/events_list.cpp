@@ -30,7 +30,7 @@ void DrawResults(TListPainter& painter, const TEventsListRequest& request, const
   int i = -1;
   for (const auto& result : results) {
     ++i;
-    const bool valid = IsValidResultStatus(result->GetResultStatus());
+    const bool valid = qbsw::IsValidResultStatus(result->GetResultStatus());
     if (request.onlyValids && !valid) continue;
     Put(painter, cols.Width(0) / 2, y, 0, kDrawCentre, result->GetPlaceText());
     const int highlight = i == request.foundRow ? kDrawHighlight : 0;

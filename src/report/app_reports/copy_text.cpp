@@ -27,7 +27,7 @@ void AppendEntryRow(std::string& text, const IQbLenexEntry& entry, bool withGend
 }
 
 void AppendResultRow(std::string& text, const IQbLenexResult& result, bool withGender, TCopyOptions options) {
-  const bool valid = IsValidResultStatus(result.GetStatus());
+  const bool valid = qbsw::IsValidResultStatus(result.GetStatus());
   if (options.validOnly && !valid) return;
   text += '\t' + result.GetPlaceText() + '\t' + result.GetName(withGender) + '\t' + ClubName(result);
   if (valid) text += '\t' + result.GetSwimTimeText();
@@ -44,7 +44,7 @@ std::string EventColumns(const lnx::IQbLenexEvent* event) {
 }
 
 void AppendAthleteResultRow(std::string& text, const IQbLenexResult& result, TCopyOptions options) {
-  if (options.validOnly && !IsValidResultStatus(result.GetStatus())) return;
+  if (options.validOnly && !qbsw::IsValidResultStatus(result.GetStatus())) return;
   auto event = result.GetEvent();
   text += EventColumns(event.get());
   if (auto ageGroup = result.GetAgeGroup()) text += ", " + ageGroup->GetText();
@@ -67,11 +67,6 @@ void AppendAthleteEntryRow(std::string& text, const IQbLenexEntry& entry) {
 }
 
 }  // namespace
-
-bool IsValidResultStatus(int status) {
-  // 0 none, 1 EXH, 9 SUI.RED10, 10 SUI.RED20, 11 SUI.RED60
-  return status == 0 || status == 1 || status == 9 || status == 10 || status == 11;
-}
 
 std::string CopyEventText(const lnx::IQbLenexEvent& event, const lnx::IQbLenexAgeGroup* ageGroup,
                           TCopyOptions options) {

@@ -21,9 +21,6 @@ struct TCopyOptions {
 
 inline constexpr char kCopyLineEnd[] = "\r\n";
 
-// Valid results: no status, EXH, or one of the reductions SUI.RED10, SUI.RED20, SUI.RED60.
-bool IsValidResultStatus(int status);
-
 // The event title (with ", " and the age group's display name when one is given), then one line
 // per result of the age group or the event, or, when there are none, per entry of the event.
 // The whole text is trimmed (no leading or trailing blanks, tabs or line ends).

@@ -17,25 +17,6 @@ namespace {
 
 using lnx::IQbLenexEntry;
 
-// Length of one pool lane of the course, the distance between two intermediate times.
-int PoolStep(int course) {
-  switch (course) {
-    case qbsw::kCourseLcm:
-      return 50;
-    case qbsw::kCourseScm:
-    case qbsw::kCourseScy:
-      return 25;
-    case qbsw::kCourseScm33:
-      return 33;
-    case qbsw::kCourseScm16:
-      return 16;
-    case qbsw::kCourseScm20:
-      return 20;
-    default:
-      return 1;
-  }
-}
-
 // Longest distance the relay walk goes through; real swims stay far below it, a hostile file
 // with a huge distance would otherwise walk billions of steps.
 constexpr std::int64_t kMaxWalkDistance = 1000000;
@@ -53,7 +34,7 @@ TBlockFrame FrameOf(const IQbLenexEntry& item) {
   if (!event) return frame;
   auto session = event->GetSession();
   int course = session ? session->GetCourse() : qbsw::kCourseNone;
-  frame.step = PoolStep(course);
+  frame.step = qbsw::PoolStep(course);
   frame.unit = course == qbsw::kCourseScy ? "y" : "m";
   qbsw::TQbSwSwimStyle style = event->GetSwimStyle();
   frame.legDistance = style.GetDistance();

@@ -1,5 +1,6 @@
 // The events list drawn into a recording painter: rows, header wishes, the only-valid rule, and
 // the detail lines of relays and individual splits.
+#include "swim/qbsw_codes.h"
 #include "app/browse/events_list.h"
 
 #include <gtest/gtest.h>
@@ -191,8 +192,8 @@ TEST(EventsList, OnlyValidResultsDropsNonStartersKeepsExhibitionsAndItalicisesIn
   EXPECT_EQ(valid.Find("DISQ, Ann"), nullptr);
   EXPECT_EQ(valid.Find("NOSTART, Ann"), nullptr);
 
-  for (int status : {0, 1, 9, 10, 11}) EXPECT_TRUE(app::IsValidResultStatus(status)) << status;
-  for (int status : {2, 3, 4, 5, 6, 7, 8, 12, 99}) EXPECT_FALSE(app::IsValidResultStatus(status)) << status;
+  for (int status : {0, 1, 9, 10, 11}) EXPECT_TRUE(qbsw::IsValidResultStatus(status)) << status;
+  for (int status : {2, 3, 4, 5, 6, 7, 8, 12, 99}) EXPECT_FALSE(qbsw::IsValidResultStatus(status)) << status;
 }
 
 TEST(DetailLines, RelayOf4x100LcmWith50mSplitsShowsSwimmersLapsAndLegTimes) {
